@@ -1,0 +1,37 @@
+// Radix-2 transform kernel shared by spekline, spekplane and spekcube.
+//
+// SetUpFFT pads a requested length to a power of two and builds the twiddle
+// table for it; FFT transforms one contiguous line in place with that table;
+// ClearFFT releases a table. The kernel keeps no state between calls.
+#pragma once
+
+struct Complex {
+    double re;
+    double im;
+};
+
+static_assert(sizeof(Complex) == 16, "a sample is two adjacent doubles");
+
+// Largest padded length the kernel builds a table for: 2^30.
+constexpr int MaxPaddedLength = 1 << 30;
+
+// The padded length for a requested length n: 1 for n < 2, otherwise the
+// smallest power of two >= n; 0 for n above MaxPaddedLength.
+int PaddedLength(int n);
+
+// Returns the padded length for n (1 for n < 2, otherwise the smallest power
+// of two >= n) and stores a new twiddle table in *table. Returns 0 with
+// *table == nullptr when the table cannot be allocated, and also for n above
+// MaxPaddedLength, whose padded length does not fit an int.
+//
+// For N >= 2, entry k holds (cos(k*h), sin(k*h)) with h = pi/N: half a turn
+// in N steps. For N == 1 the single entry is 1 + 0i.
+int SetUpFFT(int n, Complex** table);
+
+// Replaces line[0..N-1] by sum_j line[j] * exp(direction * 2*pi*i * j*k / N),
+// unscaled. N and table must come from the same SetUpFFT call; direction is
+// +1 or -1.
+void FFT(int N, const Complex* table, Complex* line, int direction);
+
+// Releases a table made by SetUpFFT; a null pointer is ignored.
+void ClearFFT(Complex* table);

@@ -1,0 +1,11 @@
+#include "error.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+void Error(const char* message)
+{
+    std::fputs(message, stderr);
+    std::fputc('\n', stderr);
+    std::exit(1);
+}

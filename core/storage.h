@@ -1,0 +1,28 @@
+// Sample storage for the tools: byte counts that are products of padded
+// extents, computed so that no product can wrap around in the size type.
+#pragma once
+
+#include "FFT.h"
+
+#include <cstddef>
+
+// Ends the run with "memory allocation error." when a block of count padded
+// extents (for the declared extents given) of 16-byte samples could not even
+// be expressed in bytes by the size type. Tools call it before building any
+// twiddle table, so such a request fails at once instead of after minutes
+// of table building.
+void CheckBlockSize(int count, const int* extents);
+
+// Allocates count1 * count2 * count3 elements of elementSize bytes each.
+// Ends the run with "memory allocation error." when the byte count does not
+// fit the size type or the allocator has no such block; never returns a
+// block smaller than asked for.
+void* AllocateOrFail(std::size_t elementSize, std::size_t count1, std::size_t count2 = 1, std::size_t count3 = 1);
+
+// Sets count samples to 0 + 0i (both parts positive zero).
+void ZeroSamples(Complex* samples, int count);
+
+// Transforms the line of N samples lines[0][x], lines[1][x], ...,
+// lines[N-1][x] through scratch: gathers it, transforms it with FFT and
+// scatters it back.
+void TransformColumn(Complex* const* lines, int x, int N, const Complex* table, Complex* scratch, int direction);

@@ -1,0 +1,48 @@
+// The text stream every tool shares: how a run picks its direction, reads
+// its header and samples from standard input, and prints its result.
+//
+// Every reading, parsing and printing step of the tools goes through here,
+// so the tools' mains never touch the C library's streams themselves.
+#pragma once
+
+#include "FFT.h"
+
+#include <cstddef>
+
+// One read takes at most LineBufferSize - 1 characters, up to and including
+// the newline; a longer physical line is consumed by several reads, and each
+// read counts as one line.
+constexpr std::size_t LineBufferSize = 2048;
+
+// +1 (forward) or -1 (inverse): -1 when the file name of the invocation
+// path (after the last '/' or '\\') begins with 'i' or 'I'. A missing path
+// counts as forward.
+int DirectionFromPath(const char* path);
+
+// Reads the next line into line (zero-terminated, newline kept). Returns
+// false at the end of input or on a read failure.
+bool ReadLine(char (&line)[LineBufferSize]);
+
+// Reads the header line and stores its count (1 to 3) extents. Ends the run
+// with "bad data number." unless the line holds count integers that are
+// each at least 1 and at most MaxPaddedLength; text after them is ignored.
+void ReadHeader(int count, int* extents);
+
+// Reads the next sample line into sample: real part and imaginary part, or
+// a real part alone (imaginary part +0). Ends the run with
+// "data read error." when the line is missing or holds no number.
+void ReadSample(Complex* sample);
+
+// Reads the declared samples of one row into row[0..declared-1] and sets
+// row[declared..padded-1] to 0 + 0i without reading.
+void ReadRow(Complex* row, int declared, int padded);
+
+// Starts the output with the padded extents, separated by tabs.
+void WriteDimensions(int count, const int* extents);
+
+// Prints one sample line: real part, tab, imaginary part, newline.
+void WriteSample(const Complex& sample);
+
+// Writes out everything still buffered. Ends the run with
+// "data write error." if any output could not be written.
+void FinishOutput();

@@ -1,0 +1,209 @@
+// The transform kernel: padded lengths, twiddle tables, exact small
+// transforms, and agreement with a direct evaluation of the sum.
+#include "FFT.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+namespace {
+
+std::uint64_t Bits(double value)
+{
+    return std::bit_cast<std::uint64_t>(value);
+}
+
+// Exact bit comparison, so that -0.0 differs from +0.0.
+void ExpectSample(const Complex& actual, double re, double im)
+{
+    EXPECT_EQ(Bits(actual.re), Bits(re)) << actual.re << " vs " << re;
+    EXPECT_EQ(Bits(actual.im), Bits(im)) << actual.im << " vs " << im;
+}
+
+struct Table {
+    Complex* entries = nullptr;
+    int length = 0;
+    explicit Table(int n) { length = SetUpFFT(n, &entries); }
+    ~Table() { ClearFFT(entries); }
+    Table(const Table&) = delete;
+    Table& operator=(const Table&) = delete;
+};
+
+std::vector<Complex> Transformed(std::vector<Complex> line, int direction)
+{
+    Table table(static_cast<int>(line.size()));
+    FFT(table.length, table.entries, line.data(), direction);
+    return line;
+}
+
+// The sum itself, in long double with exactly reduced angles.
+std::vector<Complex> DirectTransform(const std::vector<Complex>& line, int direction)
+{
+    const auto N = static_cast<long>(line.size());
+    const long double pi = 3.141592653589793238462643383279502884L;
+    std::vector<Complex> result(line.size());
+    for (long k = 0; k < N; ++k) {
+        long double re = 0.0L;
+        long double im = 0.0L;
+        for (long j = 0; j < N; ++j) {
+            const long double angle = direction * 2.0L * pi * static_cast<long double>((j * k) % N) / N;
+            const long double c = std::cos(angle);
+            const long double s = std::sin(angle);
+            re += line[j].re * c - line[j].im * s;
+            im += line[j].re * s + line[j].im * c;
+        }
+        result[k] = Complex{static_cast<double>(re), static_cast<double>(im)};
+    }
+    return result;
+}
+
+std::vector<Complex> RandomLine(int N, std::mt19937_64& random)
+{
+    std::uniform_real_distribution<double> value(-1.0, 1.0);
+    std::vector<Complex> line(N);
+    for (Complex& sample : line)
+        sample = Complex{value(random), value(random)};
+    return line;
+}
+
+// Largest difference relative to the largest magnitude of the expected line.
+double RelativeError(const std::vector<Complex>& actual, const std::vector<Complex>& expected)
+{
+    double scale = 0.0;
+    double error = 0.0;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        scale = std::max(scale, std::hypot(expected[i].re, expected[i].im));
+        error = std::max(error, std::hypot(actual[i].re - expected[i].re, actual[i].im - expected[i].im));
+    }
+    return error / scale;
+}
+
+TEST(PaddedLength, IsTheSmallestPowerOfTwoNotBelowTheRequest)
+{
+    const int requests[] = {0, -5, 1, 2, 3, 4, 5, 1000, 1024, 1025, (1 << 29) + 1, 1 << 30};
+    const int padded[] = {1, 1, 1, 2, 4, 4, 8, 1024, 1024, 2048, 1 << 30, 1 << 30};
+    for (std::size_t i = 0; i < std::size(requests); ++i)
+        EXPECT_EQ(PaddedLength(requests[i]), padded[i]) << "request " << requests[i];
+}
+
+TEST(PaddedLength, HasNoPowerOfTwoAboveTheLargestTable)
+{
+    EXPECT_EQ(PaddedLength((1 << 30) + 1), 0);
+    EXPECT_EQ(PaddedLength(INT32_MAX), 0);
+}
+
+TEST(SetUpFFT, ReturnsThePaddedLengthOfSmallAndOddRequests)
+{
+    const int requests[] = {2, 3, 4, 5, 1000, 1024, 1025};
+    const int padded[] = {2, 4, 4, 8, 1024, 1024, 2048};
+    for (std::size_t i = 0; i < std::size(requests); ++i) {
+        Table table(requests[i]);
+        EXPECT_EQ(table.length, padded[i]);
+        EXPECT_NE(table.entries, nullptr);
+    }
+}
+
+TEST(SetUpFFT, GivesOneEntryOfOneForLengthsBelowTwo)
+{
+    for (int n : {0, -5, 1, INT32_MIN}) {
+        Table table(n);
+        ASSERT_EQ(table.length, 1) << n;
+        ExpectSample(table.entries[0], 1.0, 0.0);
+    }
+}
+
+TEST(SetUpFFT, RefusesLengthsWithoutAPaddedLengthAndClearsThePointer)
+{
+    for (int n : {(1 << 30) + 1, INT32_MAX}) {
+        Complex* table = reinterpret_cast<Complex*>(&n);
+        EXPECT_EQ(SetUpFFT(n, &table), 0);
+        EXPECT_EQ(table, nullptr);
+    }
+}
+
+TEST(SetUpFFT, TableOfEightWalksHalfATurnCounterClockwise)
+{
+    Table table(8);
+    ASSERT_EQ(table.length, 8);
+    ExpectSample(table.entries[0], 1.0, 0.0);
+    const double pi = 3.141592653589793;
+    for (int k = 1; k < 8; ++k) {
+        const double angle = k * (pi / 8);
+        EXPECT_GT(table.entries[k].im, 0.0) << k;
+        EXPECT_NEAR(table.entries[k].re, std::cos(static_cast<long double>(angle)), 1.2e-16) << k;
+        EXPECT_NEAR(table.entries[k].im, std::sin(static_cast<long double>(angle)), 1.2e-16) << k;
+    }
+    // The cosine of the double nearest pi/2 is not zero.
+    ExpectSample(table.entries[4], 6.123233995736766e-17, 1.0);
+}
+
+TEST(FFT, LengthOneLeavesTheSampleAlone)
+{
+    for (int direction : {1, -1}) {
+        const auto line = Transformed({{3.0, -4.0}}, direction);
+        ExpectSample(line[0], 3.0, -4.0);
+    }
+}
+
+TEST(FFT, LengthTwoGivesSumAndDifferenceInBothDirections)
+{
+    for (int direction : {1, -1}) {
+        const auto line = Transformed({{1.0, 0.0}, {2.0, 0.0}}, direction);
+        ExpectSample(line[0], 3.0, 0.0);
+        ExpectSample(line[1], -1.0, 0.0);
+    }
+}
+
+TEST(FFT, LengthFourCarriesTheTwiddleRoundingIntoTheLastBit)
+{
+    const std::vector<Complex> input = {{1.0, 0.0}, {2.0, 0.0}, {3.0, 0.0}, {4.0, 0.0}};
+    const auto forward = Transformed(input, 1);
+    ExpectSample(forward[0], 10.0, 0.0);
+    ExpectSample(forward[1], -2.0, -2.0);
+    ExpectSample(forward[2], -2.0, 0.0);
+    ExpectSample(forward[3], -1.9999999999999998, 2.0);
+    const auto inverse = Transformed(input, -1);
+    ExpectSample(inverse[0], 10.0, 0.0);
+    ExpectSample(inverse[1], -2.0, 2.0);
+    ExpectSample(inverse[2], -2.0, 0.0);
+    ExpectSample(inverse[3], -1.9999999999999998, -2.0);
+}
+
+TEST(FFT, AnInfiniteImaginaryPartReachesTheRealPartToo)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const auto line = Transformed({{0.0, 0.0}, {0.0, inf}}, 1);
+    EXPECT_TRUE(std::isnan(line[0].re));
+    EXPECT_TRUE(std::isnan(line[1].re));
+}
+
+TEST(FFT, ForwardThenInverseMultipliesByTheLength)
+{
+    std::mt19937_64 random(7);
+    for (int N = 1; N <= 1 << 12; N *= 2) {
+        const auto line = RandomLine(N, random);
+        const auto back = Transformed(Transformed(line, 1), -1);
+        auto scaled = line;
+        for (Complex& sample : scaled)
+            sample = Complex{sample.re * N, sample.im * N};
+        EXPECT_LT(RelativeError(back, scaled), 1e-15 * (std::log2(N) + 1)) << "N = " << N;
+    }
+}
+
+TEST(FFT, AgreesWithTheDirectSumForManyLengths)
+{
+    std::mt19937_64 random(11);
+    for (int N = 1; N <= 1 << 10; N *= 2) {
+        for (int direction : {1, -1}) {
+            const auto line = RandomLine(N, random);
+            const double error = RelativeError(Transformed(line, direction), DirectTransform(line, direction));
+            EXPECT_LT(error, 4e-16 * (std::log2(N) + 1)) << "N = " << N << ", direction " << direction;
+        }
+    }
+}
+
+} // namespace

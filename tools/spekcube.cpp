@@ -1,0 +1,105 @@
+// spekcube: the unscaled three-dimensional discrete Fourier transform of a
+// box of complex samples read as text, all axes padded with zeros to powers
+// of two. Each row is transformed as soon as it has been read, each plane
+// along y as soon as it is complete, and every line along z once all planes
+// are in. Invoked under a name that begins with i or I it transforms in the
+// inverse direction.
+#include "FFT.h"
+#include "error.h"
+#include "storage.h"
+#include "textstream.h"
+
+namespace {
+
+struct Axis {
+    int declared;
+    int padded;
+    Complex* table;
+};
+
+Axis SetUpAxis(int declared)
+{
+    Axis axis{declared, 0, nullptr};
+    axis.padded = SetUpFFT(declared, &axis.table);
+    if (axis.padded == 0)
+        Error(MemoryAllocationError);
+    return axis;
+}
+
+// Reads (or zero-fills) plane z and, for a data plane, transforms its rows
+// along x as they are read and then its columns along y.
+void FillPlane(Complex** rows, bool dataPlane, const Axis& x, const Axis& y, Complex* scratch, int direction)
+{
+    for (int row = 0; row < y.padded; ++row) {
+        if (dataPlane && row < y.declared) {
+            ReadRow(rows[row], x.declared, x.padded);
+            FFT(x.padded, x.table, rows[row], direction);
+        } else {
+            ZeroSamples(rows[row], x.padded);
+        }
+    }
+    if (!dataPlane)
+        return;
+    for (int column = 0; column < x.padded; ++column)
+        TransformColumn(rows, column, y.padded, y.table, scratch, direction);
+}
+
+// Transforms the line along z at (x, y) through scratch.
+void TransformDepthLine(Complex*** planes, int x, int y, const Axis& z, Complex* scratch, int direction)
+{
+    for (int plane = 0; plane < z.padded; ++plane)
+        scratch[plane] = planes[plane][y][x];
+    FFT(z.padded, z.table, scratch, direction);
+    for (int plane = 0; plane < z.padded; ++plane)
+        planes[plane][y][x] = scratch[plane];
+}
+
+} // namespace
+
+int main(int, char** argv)
+{
+    const int direction = DirectionFromPath(argv[0]);
+
+    int declared[3] = {0, 0, 0};
+    ReadHeader(3, declared);
+    CheckBlockSize(3, declared);
+
+    const Axis x = SetUpAxis(declared[0]);
+    const Axis y = SetUpAxis(declared[1]);
+    const Axis z = SetUpAxis(declared[2]);
+    const auto xCount = static_cast<std::size_t>(x.padded);
+    const auto yCount = static_cast<std::size_t>(y.padded);
+    const auto zCount = static_cast<std::size_t>(z.padded);
+
+    auto*** planes = static_cast<Complex***>(AllocateOrFail(sizeof(Complex**), zCount));
+    planes[0] = static_cast<Complex**>(AllocateOrFail(sizeof(Complex*), yCount, zCount));
+    planes[0][0] = static_cast<Complex*>(AllocateOrFail(sizeof(Complex), xCount, yCount, zCount));
+    auto* scratch = static_cast<Complex*>(AllocateOrFail(sizeof(Complex), yCount > zCount ? yCount : zCount));
+
+    for (int plane = 0; plane < z.padded; ++plane) {
+        Complex** rows = planes[plane];
+        for (int row = 1; row < y.padded; ++row)
+            rows[row] = rows[row - 1] + x.padded;
+        FillPlane(rows, plane < z.declared, x, y, scratch, direction);
+        if (plane < z.padded - 1) {
+            planes[plane + 1] = rows + y.padded;
+            planes[plane + 1][0] = rows[y.padded - 1] + x.padded;
+        }
+    }
+
+    for (int row = 0; row < y.padded; ++row) {
+        for (int column = 0; column < x.padded; ++column)
+            TransformDepthLine(planes, column, row, z, scratch, direction);
+    }
+
+    const int padded[3] = {x.padded, y.padded, z.padded};
+    WriteDimensions(3, padded);
+    for (int plane = 0; plane < z.padded; ++plane) {
+        for (int row = 0; row < y.padded; ++row) {
+            for (int column = 0; column < x.padded; ++column)
+                WriteSample(planes[plane][row][column]);
+        }
+    }
+    FinishOutput();
+    return 0;
+}
