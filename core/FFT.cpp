@@ -43,28 +43,43 @@ void BitReverse(int N, Complex* line)
     }
 }
 
-// One stage of half-span m: every twiddle is read once and serves all the
-// butterflies (p, p + m) that use it. The complex product is always formed
-// in full, even for the twiddle 1 + 0i, so signed zeros, infinities and NaNs
-// travel the same way through every butterfly.
-void ButterflyStage(int N, int m, const Complex* table, Complex* line, double direction)
+// Butterflies within one stage are independent of each other, so they may
+// run in any order: every butterfly still combines the same two samples with
+// the same twiddle and gives the same bits. The stages therefore run block
+// by block (all short stages within one cache-sized block before the next
+// block) and each stage group by group, which walks memory in order instead
+// of sweeping the whole line once per twiddle.
+constexpr int CacheBlockLength = 1 << 12;
+
+// Butterflies (p, p + m) with the twiddle of index k * (N / m), d applied:
+// exp(d * pi * i * k / m). The complex product is always formed in full,
+// even for the twiddle 1 + 0i, so signed zeros, infinities and NaNs travel
+// the same way through every butterfly.
+void Butterfly(Complex* line, int p, int m, const Complex& twiddle, double direction)
+{
+    const double wRe = twiddle.re;
+    const double wIm = twiddle.im * direction;
+    const Complex a = line[p];
+    const Complex b = line[p + m];
+    const double tRe = b.re * wRe - b.im * wIm;
+    const double tIm = b.re * wIm + b.im * wRe;
+    line[p + m] = Complex{a.re - tRe, a.im - tIm};
+    line[p] = Complex{a.re + tRe, a.im + tIm};
+}
+
+// The stage of half-span m over samples [start, start + length), a multiple
+// of 2m: group after group of 2m samples, twiddle index k ascending within.
+void StageOverRange(int N, int m, const Complex* table, Complex* line, int start, int length, double direction)
 {
     const int step = N / m;
-    for (int k = 0; k < m; ++k) {
-        const double wRe = table[k * step].re;
-        const double wIm = table[k * step].im * direction;
-        for (int p = k; p < N; p += 2 * m) {
-            const Complex a = line[p];
-            const Complex b = line[p + m];
-            const double tRe = b.re * wRe - b.im * wIm;
-            const double tIm = b.re * wIm + b.im * wRe;
-            line[p + m] = Complex{a.re - tRe, a.im - tIm};
-            line[p] = Complex{a.re + tRe, a.im + tIm};
-        }
+    for (int group = start; group < start + length; group += 2 * m) {
+        for (int k = 0; k < m; ++k)
+            Butterfly(line, group + k, m, table[k * step], direction);
     }
 }
 
 } // namespace
+
 
 int PaddedLength(int n)
 {
@@ -101,8 +116,14 @@ void FFT(int N, const Complex* table, Complex* line, int direction)
 {
     if (N > 2)
         BitReverse(N, line);
-    for (int m = 1; m < N; m *= 2)
-        ButterflyStage(N, m, table, line, static_cast<double>(direction));
+    const double d = static_cast<double>(direction);
+    const int block = N < CacheBlockLength ? N : CacheBlockLength;
+    for (int start = 0; start < N; start += block) {
+        for (int m = 1; m < block; m *= 2)
+            StageOverRange(N, m, table, line, start, block, d);
+    }
+    for (int m = block; m < N; m *= 2)
+        StageOverRange(N, m, table, line, 0, N, d);
 }
 
 void ClearFFT(Complex* table)

@@ -82,6 +82,34 @@ double RelativeError(const std::vector<Complex>& actual, const std::vector<Compl
     return error / scale;
 }
 
+// The transform in its plainest order: bit reversal, then per stage the
+// twiddle index outermost and the butterflies of one twiddle innermost.
+std::vector<Complex> PlainOrderTransform(std::vector<Complex> line, const Complex* table, int direction)
+{
+    const int N = static_cast<int>(line.size());
+    for (int i = 1, j = 0; i < N; ++i) {
+        int bit = N >> 1;
+        for (; j & bit; bit >>= 1)
+            j ^= bit;
+        j |= bit;
+        if (i < j)
+            std::swap(line[i], line[j]);
+    }
+    for (int m = 1; m < N; m *= 2) {
+        for (int k = 0; k < m; ++k) {
+            const double wRe = table[k * (N / m)].re;
+            const double wIm = table[k * (N / m)].im * direction;
+            for (int p = k; p < N; p += 2 * m) {
+                const Complex a = line[p], b = line[p + m];
+                const double tRe = b.re * wRe - b.im * wIm, tIm = b.re * wIm + b.im * wRe;
+                line[p + m] = Complex{a.re - tRe, a.im - tIm};
+                line[p] = Complex{a.re + tRe, a.im + tIm};
+            }
+        }
+    }
+    return line;
+}
+
 TEST(PaddedLength, IsTheSmallestPowerOfTwoNotBelowTheRequest)
 {
     const int requests[] = {0, -5, 1, 2, 3, 4, 5, 1000, 1024, 1025, (1 << 29) + 1, 1 << 30};
@@ -179,6 +207,27 @@ TEST(FFT, AnInfiniteImaginaryPartReachesTheRealPartToo)
     const auto line = Transformed({{0.0, 0.0}, {0.0, inf}}, 1);
     EXPECT_TRUE(std::isnan(line[0].re));
     EXPECT_TRUE(std::isnan(line[1].re));
+}
+
+TEST(FFT, GivesTheSameBitsAsThePlainButterflyOrder)
+{
+    std::mt19937_64 random(3);
+    for (int N = 1; N <= 1 << 16; N *= 2) {
+        Table table(N);
+        for (int direction : {1, -1}) {
+            auto line = RandomLine(N, random);
+            if (N >= 8) {
+                line[3].im = std::numeric_limits<double>::infinity();
+                line[5] = Complex{-0.0, -0.0};
+            }
+            const auto expected = PlainOrderTransform(line, table.entries, direction);
+            FFT(N, table.entries, line.data(), direction);
+            for (int i = 0; i < N; ++i) {
+                ASSERT_EQ(Bits(line[i].re), Bits(expected[i].re)) << "N = " << N << ", index " << i;
+                ASSERT_EQ(Bits(line[i].im), Bits(expected[i].im)) << "N = " << N << ", index " << i;
+            }
+        }
+    }
 }
 
 TEST(FFT, ForwardThenInverseMultipliesByTheLength)
