@@ -43,6 +43,52 @@ void BitReverse(int N, Complex* line)
     }
 }
 
+int ReverseBits(int value, int bits)
+{
+    int reversed = 0;
+    for (int bit = 0; bit < bits; ++bit) {
+        reversed = (reversed << 1) | (value & 1);
+        value >>= 1;
+    }
+    return reversed;
+}
+
+// The same exchanges as BitReverse for long lines, in an order that stays
+// within a few cache-sized tiles at a time. An index is split into high,
+// middle and low bits (TileBits each at both ends); its partner has the low
+// bits reversed on top, the middle bits reversed in the middle and the high
+// bits reversed at the bottom. All indices with middle bits m pair with the
+// indices with middle bits reverse(m), so the two tiles are exchanged
+// together; within a tile that is its own partner, each pair is exchanged
+// once from its lower index. The pairs are disjoint, so the order of the
+// exchanges does not change the result.
+constexpr int TileBits = 5;
+
+void BitReverseByTiles(int N, Complex* line)
+{
+    int logN = 0;
+    while ((1 << logN) < N)
+        ++logN;
+    const int middleBits = logN - 2 * TileBits;
+    const int highShift = logN - TileBits;
+    int reversedEnd[1 << TileBits];
+    for (int value = 0; value < (1 << TileBits); ++value)
+        reversedEnd[value] = ReverseBits(value, TileBits);
+    for (int m = 0; m < (1 << middleBits); ++m) {
+        const int partner = ReverseBits(m, middleBits);
+        if (partner < m)
+            continue;
+        for (int high = 0; high < (1 << TileBits); ++high) {
+            for (int low = 0; low < (1 << TileBits); ++low) {
+                const int i = (high << highShift) | (m << TileBits) | low;
+                const int j = (reversedEnd[low] << highShift) | (partner << TileBits) | reversedEnd[high];
+                if (partner != m || i < j)
+                    std::swap(line[i], line[j]);
+            }
+        }
+    }
+}
+
 // Butterflies within one stage are independent of each other, so they may
 // run in any order: every butterfly still combines the same two samples with
 // the same twiddle and gives the same bits. The stages therefore run block
@@ -114,7 +160,9 @@ int SetUpFFT(int n, Complex** table)
 
 void FFT(int N, const Complex* table, Complex* line, int direction)
 {
-    if (N > 2)
+    if (N >= (1 << (2 * TileBits + 2)))
+        BitReverseByTiles(N, line);
+    else if (N > 2)
         BitReverse(N, line);
     const double d = static_cast<double>(direction);
     const int block = N < CacheBlockLength ? N : CacheBlockLength;
