@@ -2,9 +2,15 @@
 
 #include "sincos.h"
 
+#include <cfloat>
 #include <cstdint>
 #include <cstdlib>
 #include <utility>
+
+// Every double operation must round to double at once, as SSE2 does; the
+// x87 unit's wider intermediate results would change the last bits. 32-bit
+// x86 builds therefore need -msse2 -mfpmath=sse.
+static_assert(FLT_EVAL_METHOD == 0, "double arithmetic must not use excess precision");
 
 namespace {
 

@@ -33,9 +33,35 @@ int Padded(int n)
     return N;
 }
 
+// The path of a built tool; a Windows build running under wine sees the
+// build folder on drive Z:.
 std::string ToolPath(const std::string& name)
 {
-    return std::string(SPEK_TOOL_DIR) + "/" + name;
+    std::string path;
+#ifdef _WIN32
+    if (SPEK_TOOL_DIR[0] == '/')
+        path = "Z:";
+#endif
+    path.append(SPEK_TOOL_DIR).append("/").append(name);
+#ifdef _WIN32
+    for (char& c : path)
+        c = c == '/' ? '\\' : c;
+#endif
+    return path;
+}
+
+// A command line for the shell that runs tool with input on standard input.
+std::string ToolCommand(const std::string& tool, const std::string& inputPath)
+{
+#ifdef _WIN32
+    // cmd.exe drops the first and the last quote of a command line.
+    const char* outerQuote = "\"";
+#else
+    const char* outerQuote = "";
+#endif
+    std::string command = outerQuote;
+    command.append("\"").append(ToolPath(tool)).append("\" < \"").append(inputPath).append("\"");
+    return command.append(outerQuote);
 }
 
 // Runs a tool on the given input text and parses what it prints.
@@ -43,7 +69,7 @@ Box RunTool(const std::string& tool, const std::string& input)
 {
     const std::string inputPath = testing::TempDir() + "spek_dft_input.txt";
     std::ofstream(inputPath, std::ios::binary) << input;
-    const std::string command = "\"" + ToolPath(tool) + "\" < \"" + inputPath + "\"";
+    const std::string command = ToolCommand(tool, inputPath);
     FILE* pipe = popen(command.c_str(), "r");
     EXPECT_NE(pipe, nullptr);
     std::string output;
@@ -70,7 +96,8 @@ Box RunTool(const std::string& tool, const std::string& input)
 std::string ToolFor(std::size_t axes, int direction)
 {
     const char* names[] = {"spekline", "spekplane", "spekcube"};
-    return (direction < 0 ? "i" : "") + std::string(names[axes - 1]);
+    std::string name = direction < 0 ? "i" : "";
+    return name.append(names[axes - 1]);
 }
 
 std::string InputText(const std::vector<int>& declared, const std::vector<std::pair<double, double>>& samples)

@@ -1,0 +1,36 @@
+# Release packages: a .zip per Windows architecture, a .deb and a .tar.gz
+# for Linux (`cpack` in a build folder).
+set(CPACK_PACKAGE_NAME spek)
+set(CPACK_PACKAGE_VENDOR "spek developers")
+set(CPACK_PACKAGE_CONTACT "spek developers <maintainers@users.noreply.c-seed-b6c6e5bc.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Radix-2 Fourier transforms of complex samples held as text")
+set(CPACK_PACKAGE_DESCRIPTION "spekline, spekplane and spekcube read complex samples as text, pad every axis with zeros to a power of two, apply an unscaled radix-2 FFT along each axis and print the result as text; ispekline, ispekplane and ispekcube run the inverse transform.")
+set(CPACK_RESOURCE_FILE_README ${CMAKE_SOURCE_DIR}/README.md)
+set(CPACK_PACKAGE_CHECKSUM SHA256)
+
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(spek_bits 32)
+else()
+  set(spek_bits 64)
+endif()
+
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_SYSTEM_NAME windows-x${spek_bits})
+  string(REPLACE "x32" "x86" CPACK_SYSTEM_NAME ${CPACK_SYSTEM_NAME})
+else()
+  set(CPACK_GENERATOR DEB TGZ)
+  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+  set(CPACK_DEBIAN_PACKAGE_SECTION science)
+  if(spek_bits EQUAL 32)
+    # The 32-bit build links its C++ runtime statically.
+    set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE i386)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6 (>= 2.34)")
+    set(CPACK_SYSTEM_NAME linux-i686)
+  else()
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    set(CPACK_SYSTEM_NAME linux-x86_64)
+  endif()
+endif()
+
+include(CPack)

@@ -1,0 +1,12 @@
+# Shared part of the Windows toolchains. The programs are linked statically,
+# so an .exe needs nothing but the system's own DLLs.
+set(CMAKE_CXX_COMPILER ${SPEK_MINGW_TRIPLET}-g++-posix)
+set(CMAKE_C_COMPILER ${SPEK_MINGW_TRIPLET}-gcc-posix)
+set(CMAKE_RC_COMPILER ${SPEK_MINGW_TRIPLET}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${SPEK_MINGW_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+set(CMAKE_CROSSCOMPILING_EMULATOR wine)
