@@ -19,6 +19,7 @@ TOOL_DIR = os.environ.get("SPEK_TOOL_DIR") or os.path.join(HERE, "..", "build")
 SUFFIX = os.environ.get("SPEK_EXE_SUFFIX", "")
 EMULATOR = shlex.split(os.environ.get("SPEK_EMULATOR", ""))
 POSIX = os.name == "posix" and not EMULATOR
+POINTER_BYTES = int(os.environ.get("SPEK_POINTER_BYTES", "8"))
 
 
 def tool_path(name):
@@ -339,6 +340,10 @@ class Failures(ToolCase):
     def test_storage_beyond_the_size_type_is_refused_at_once(self):
         cases = [("spekplane", "1073741824 1073741824\n"), ("spekcube", "1048576 1048576 1048576\n"),
                  ("spekcube", "1073741824 1073741824 1073741824\n")]
+        if POINTER_BYTES == 4:
+            # 16 bytes times 2^28 samples wraps to 0 in a 32-bit size type.
+            cases += [("spekline", "268435456\n"), ("spekline", "1073741824\n"), ("spekplane", "65536 4096\n"),
+                      ("spekcube", "1024 1024 256\n"), ("spekplane", "1 268435456\n")]
         for tool, header in cases:
             with self.subTest(tool=tool, header=header):
                 self.assertFails(run(tool, header, timeout=5), "memory allocation error.")
