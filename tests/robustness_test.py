@@ -31,11 +31,10 @@ def two_samples(tool, *sample_lines):
     return lines(TWO[tool], *sample_lines)
 
 
-def shell(command, tool, data=b"", **options):
+def shell(command, tool, data=b""):
     """Runs command with sh -c, with $0 set to the tool's path."""
-    process = subprocess.run(["sh", "-c", command, tool_path(tool)], input=data, stdout=subprocess.PIPE,
-                             stderr=subprocess.PIPE, timeout=60, **options)
-    return process
+    return subprocess.run(["sh", "-c", command, tool_path(tool)], input=data, stdout=subprocess.PIPE,
+                          stderr=subprocess.PIPE, timeout=60)
 
 
 @needs_address_limit
@@ -48,7 +47,8 @@ class AllocationLimits(ToolCase):
     axis (x, y, z; 16 bytes per padded sample), the table of plane pointers
     (8 bytes per plane), the table of row pointers (8 bytes per row of the
     whole box), the sample block (16 bytes per padded sample) and the
-    scratch line (16 bytes per sample of the longer of y and z). Each case
+    scratch line (16 bytes per sample along y, or along the longer of y and
+    z for a box); a line needs only its table and its block. Each case
     below lists the sizes in MiB of the blocks before the step it targets
     and of that step; the limit lets all the earlier blocks fit with half
     the step's size to spare and leaves the step itself half its size
