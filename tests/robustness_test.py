@@ -31,6 +31,10 @@ def two_samples(tool, *sample_lines):
     return lines(TWO[tool], *sample_lines)
 
 
+def numbered_samples(header, count):
+    return header + "\n" + "".join("%d.0625 -%d.5\n" % (i, i % 7) for i in range(count))
+
+
 def shell(command, tool, data=b""):
     """Runs command with sh -c, with $0 set to the tool's path."""
     return subprocess.run(["sh", "-c", command, tool_path(tool)], input=data, stdout=subprocess.PIPE,
@@ -335,12 +339,14 @@ class BinaryNoise(ToolCase):
 @unittest.skipUnless(os.environ.get("SPEK_VALGRIND"), "needs valgrind (SPEK_VALGRIND)")
 class Valgrind(ToolCase):
     """Each tool in both directions under valgrind's memory checker: no
-    error, and the same output as a plain run."""
+    error, and the same output as a plain run. The inputs are padded on
+    every axis and long enough (over 64 KiB in, more out) to refill the
+    input block and write the output block before the end."""
 
     INPUTS = {
-        "spekline": lines(5, 1, "2 1", 3, "4 -1", 5),
-        "spekplane": lines("3 5", *("%d %d" % (i, -i) for i in range(15))),
-        "spekcube": lines("3 2 3", *("%d.5" % i for i in range(18))),
+        "spekline": numbered_samples("5000", 5000),
+        "spekplane": numbered_samples("70 70", 4900),
+        "spekcube": numbered_samples("17 17 17", 4913),
     }
 
     def test_clean_runs(self):
