@@ -149,3 +149,11 @@ void FinishOutput()
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
         Error(DataWriteError);
 }
+
+void RestartTextStream()
+{
+    inputStart = 0;
+    inputEnd = 0;
+    inputFailed = false;
+    outputUsed = 0;
+}

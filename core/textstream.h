@@ -46,3 +46,9 @@ void WriteSample(const Complex& sample);
 // Writes out everything still buffered. Ends the run with
 // "data write error." if any output could not be written.
 void FinishOutput();
+
+// Forgets all buffered input and output and a recorded end of input, as at
+// the start of a process. A tool run normally happens once per process; the
+// in-process fuzz harness runs a tool's main many times over and calls this
+// between runs.
+void RestartTextStream();

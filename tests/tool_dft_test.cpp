@@ -67,7 +67,10 @@ std::string ToolCommand(const std::string& tool, const std::string& inputPath)
 // Runs a tool on the given input text and parses what it prints.
 Box RunTool(const std::string& tool, const std::string& input)
 {
-    const std::string inputPath = testing::TempDir() + "spek_dft_input.txt";
+    // CTest runs each test of this program as a process of its own, in
+    // parallel: every test needs its own input file.
+    const std::string inputPath = testing::TempDir() + "spek_dft_input_" +
+        testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
     std::ofstream(inputPath, std::ios::binary) << input;
     const std::string command = ToolCommand(tool, inputPath);
     FILE* pipe = popen(command.c_str(), "r");
