@@ -20,6 +20,15 @@ bool MultiplyInto(std::size_t* total, std::size_t factor)
 
 } // namespace
 
+Axis SetUpAxis(int declared)
+{
+    Axis axis{declared, 0, nullptr};
+    axis.padded = SetUpFFT(declared, &axis.table);
+    if (axis.padded == 0)
+        Error(MemoryAllocationError);
+    return axis;
+}
+
 void CheckBlockSize(int count, const int* extents)
 {
     std::size_t bytes = sizeof(Complex);

@@ -6,6 +6,18 @@
 
 #include <cstddef>
 
+// One axis of a tool's data: the declared extent from the header, the
+// padded extent and the twiddle table built for it.
+struct Axis {
+    int declared;
+    int padded;
+    Complex* table;
+};
+
+// Builds the twiddle table of an axis with SetUpFFT. Ends the run with
+// "memory allocation error." when the table cannot be had.
+Axis SetUpAxis(int declared);
+
 // Ends the run with "memory allocation error." when a block of count padded
 // extents (for the declared extents given) of 16-byte samples could not even
 // be expressed in bytes by the size type. Tools call it before building any

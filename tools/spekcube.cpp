@@ -5,26 +5,10 @@
 // are in. Invoked under a name that begins with i or I it transforms in the
 // inverse direction.
 #include "FFT.h"
-#include "error.h"
 #include "storage.h"
 #include "textstream.h"
 
 namespace {
-
-struct Axis {
-    int declared;
-    int padded;
-    Complex* table;
-};
-
-Axis SetUpAxis(int declared)
-{
-    Axis axis{declared, 0, nullptr};
-    axis.padded = SetUpFFT(declared, &axis.table);
-    if (axis.padded == 0)
-        Error(MemoryAllocationError);
-    return axis;
-}
 
 // Reads (or zero-fills) plane z and, for a data plane, transforms its rows
 // along x as they are read and then its columns along y.

@@ -4,7 +4,6 @@
 // every column. Invoked under a name that begins with i or I it transforms
 // in the inverse direction.
 #include "FFT.h"
-#include "error.h"
 #include "storage.h"
 #include "textstream.h"
 
@@ -15,45 +14,36 @@ int main(int, char** argv)
     int declared[2] = {0, 0};
     ReadHeader(2, declared);
     CheckBlockSize(2, declared);
-    const int nx = declared[0];
-    const int ny = declared[1];
+    const Axis x = SetUpAxis(declared[0]);
+    const Axis y = SetUpAxis(declared[1]);
 
-    Complex* xTable = nullptr;
-    const int Nx = SetUpFFT(nx, &xTable);
-    if (Nx == 0)
-        Error(MemoryAllocationError);
-    Complex* yTable = nullptr;
-    const int Ny = SetUpFFT(ny, &yTable);
-    if (Ny == 0)
-        Error(MemoryAllocationError);
-
-    const auto xCount = static_cast<std::size_t>(Nx);
-    const auto yCount = static_cast<std::size_t>(Ny);
+    const auto xCount = static_cast<std::size_t>(x.padded);
+    const auto yCount = static_cast<std::size_t>(y.padded);
     auto** rows = static_cast<Complex**>(AllocateOrFail(sizeof(Complex*), yCount));
     rows[0] = static_cast<Complex*>(AllocateOrFail(sizeof(Complex), xCount, yCount));
     auto* scratch = static_cast<Complex*>(AllocateOrFail(sizeof(Complex), yCount));
 
     // Rows are transformed as soon as they are read; rows made only of zero
     // fill are left for the column pass.
-    for (int y = 0; y < Ny; ++y) {
-        if (y < ny) {
-            ReadRow(rows[y], nx, Nx);
-            FFT(Nx, xTable, rows[y], direction);
+    for (int row = 0; row < y.padded; ++row) {
+        if (row < y.declared) {
+            ReadRow(rows[row], x.declared, x.padded);
+            FFT(x.padded, x.table, rows[row], direction);
         } else {
-            ZeroSamples(rows[y], Nx);
+            ZeroSamples(rows[row], x.padded);
         }
-        if (y < Ny - 1)
-            rows[y + 1] = rows[y] + Nx;
+        if (row < y.padded - 1)
+            rows[row + 1] = rows[row] + x.padded;
     }
 
-    for (int x = 0; x < Nx; ++x)
-        TransformColumn(rows, x, Ny, yTable, scratch, direction);
+    for (int column = 0; column < x.padded; ++column)
+        TransformColumn(rows, column, y.padded, y.table, scratch, direction);
 
-    const int padded[2] = {Nx, Ny};
+    const int padded[2] = {x.padded, y.padded};
     WriteDimensions(2, padded);
-    for (int y = 0; y < Ny; ++y) {
-        for (int x = 0; x < Nx; ++x)
-            WriteSample(rows[y][x]);
+    for (int row = 0; row < y.padded; ++row) {
+        for (int column = 0; column < x.padded; ++column)
+            WriteSample(rows[row][column]);
     }
     FinishOutput();
     return 0;
