@@ -119,7 +119,9 @@ class Invocation(ToolCase):
 
     def test_copies_under_i_names_run_the_inverse(self):
         with tempfile.TemporaryDirectory() as folder:
-            for name, expected in [("Ispekline", INVERSE_FOUR), ("ispek", INVERSE_FOUR), ("line", FORWARD_FOUR)]:
+            # Under wine the program sees a Windows path such as Z:\tmp\x\ISPEKLINE.exe.
+            for name, expected in [("Ispekline", INVERSE_FOUR), ("ISPEKLINE", INVERSE_FOUR), ("ispek", INVERSE_FOUR),
+                                   ("line", FORWARD_FOUR), ("SPEKLINE", FORWARD_FOUR)]:
                 copy = os.path.join(folder, name + SUFFIX)
                 shutil.copy(tool_path("spekline"), copy)
                 with self.subTest(name=name):
