@@ -36,6 +36,12 @@ void CheckBlockSize(int count, const int* extents)
         if (!MultiplyInto(&bytes, static_cast<std::size_t>(PaddedLength(extents[axis]))))
             Error(MemoryAllocationError);
     }
+    // A block that cannot be had now cannot be had once the tables hold
+    // memory too: fail before building them rather than after.
+    void* probe = std::malloc(bytes);
+    if (probe == nullptr)
+        Error(MemoryAllocationError);
+    std::free(probe);
 }
 
 void* AllocateOrFail(std::size_t elementSize, std::size_t count1, std::size_t count2, std::size_t count3)

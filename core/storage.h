@@ -18,11 +18,12 @@ struct Axis {
 // "memory allocation error." when the table cannot be had.
 Axis SetUpAxis(int declared);
 
-// Ends the run with "memory allocation error." when a block of count padded
-// extents (for the declared extents given) of 16-byte samples could not even
-// be expressed in bytes by the size type. Tools call it before building any
-// twiddle table, so such a request fails at once instead of after minutes
-// of table building.
+// Ends the run with "memory allocation error." when the sample block for
+// these declared extents (16 bytes per padded sample) could not even be
+// expressed in bytes by the size type, or the allocator cannot provide a
+// block of that size right now. Tools call it before building any twiddle
+// table, so such a request fails at once instead of after minutes of table
+// building.
 void CheckBlockSize(int count, const int* extents);
 
 // Allocates count1 * count2 * count3 elements of elementSize bytes each.
