@@ -33,17 +33,19 @@ namespace {
 
 constexpr long MaxSamples = 4096;
 
-// Blocks the tool allocates during a run (at most seven, for spekcube),
-// freed by the harness afterwards.
+// Blocks the tool allocates during a run and still holds (at most seven,
+// for spekcube), freed by the harness afterwards.
 constexpr int MaxBlocks = 16;
 void* blocks[MaxBlocks];
 int blockCount = 0;
 bool recordBlocks = false;
 
+extern "C" void __real_free(void* block);
+
 void FreeBlocks()
 {
     for (int i = 0; i < blockCount; ++i)
-        std::free(blocks[i]);
+        __real_free(blocks[i]);
     blockCount = 0;
 }
 
@@ -80,6 +82,19 @@ extern "C" void* __wrap_malloc(std::size_t size)
         blocks[blockCount++] = block;
     }
     return block;
+}
+
+// free is wrapped too (-Wl,--wrap=free): a block the tool gives back itself
+// (such as the probe of the sample block) is no longer the harness's to free.
+extern "C" void __wrap_free(void* block)
+{
+    for (int i = 0; i < blockCount; ++i) {
+        if (blocks[i] == block) {
+            blocks[i] = blocks[--blockCount];
+            break;
+        }
+    }
+    __real_free(block);
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
