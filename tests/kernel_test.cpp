@@ -10,6 +10,10 @@
 #include <random>
 #include <vector>
 
+#if defined(__unix__)
+#include <sys/resource.h>
+#endif
+
 namespace {
 
 std::uint64_t Bits(double value)
@@ -152,6 +156,25 @@ TEST(SetUpFFT, RefusesLengthsWithoutAPaddedLengthAndClearsThePointer)
         EXPECT_EQ(table, nullptr);
     }
 }
+
+#if defined(__unix__) && !defined(__SANITIZE_ADDRESS__)
+// 2^29 + 1 pads to 2^30 and needs 2^34 bytes, more than a 1 GiB address
+// space (and more than a 32-bit size type can even express).
+TEST(SetUpFFT, ReportsATableThatCannotBeHad)
+{
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_AS, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = rlim_t{1} << 30;
+    ASSERT_EQ(setrlimit(RLIMIT_AS, &small), 0);
+    Complex sentinel{};
+    Complex* table = &sentinel;
+    const int N = SetUpFFT((1 << 29) + 1, &table);
+    setrlimit(RLIMIT_AS, &saved);
+    EXPECT_EQ(N, 0);
+    EXPECT_EQ(table, nullptr);
+}
+#endif
 
 TEST(SetUpFFT, TableOfEightWalksHalfATurnCounterClockwise)
 {

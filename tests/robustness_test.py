@@ -47,19 +47,24 @@ class AllocationLimits(ToolCase):
     """Under an address-space limit, storage that cannot be had ends the run
     with "memory allocation error." at every step of the allocation order.
 
-    The tools allocate, before reading any sample: the twiddle table of each
-    axis (x, y, z; 16 bytes per padded sample), the table of plane pointers
-    (8 bytes per plane), the table of row pointers (8 bytes per row of the
-    whole box), the sample block (16 bytes per padded sample) and the
-    scratch line (16 bytes per sample along y, or along the longer of y and
-    z for a box); a line needs only its table and its block. Each case
-    below lists the sizes in MiB of the blocks before the step it targets
-    and of that step; the limit lets all the earlier blocks fit with half
-    the step's size to spare and leaves the step itself half its size
-    short. The program, its libraries and static buffers take about 3.5 MiB
-    (BASE) of address space before the first block; blocks below 1 MiB are
-    left out. Only a header is given: a run whose blocks all fit goes on to
-    read the samples and ends with "data read error." instead.
+    Before building any table, the tools ask for a block the size of the
+    sample block and give it back at once: a block that cannot be had then
+    cannot be had later either. Then they allocate, before reading any
+    sample: the twiddle table of each axis (x, y, z; 16 bytes per padded
+    sample), the table of plane pointers (8 bytes per plane), the table of
+    row pointers (8 bytes per row of the whole box), the sample block (16
+    bytes per padded sample) and the scratch line (16 bytes per sample along
+    y, or along the longer of y and z for a box); a line needs only its
+    table and its block. No table is larger than the sample block, so the
+    probe refuses every request whose tables alone cannot be had; the steps
+    after the tables fail when the blocks held before them leave too little.
+    Each case below lists the sizes in MiB of the blocks held before the
+    step it targets and of that step; the limit lets all the earlier blocks
+    fit with half the step's size to spare and leaves the step itself half
+    its size short. The program, its libraries and static buffers take about
+    3.5 MiB (BASE) of address space before the first block; blocks below
+    1 MiB are left out. Only a header is given: a run whose blocks all fit
+    goes on to read the samples and ends with "data read error." instead.
     """
 
     BASE = 4 * MiB
@@ -80,26 +85,23 @@ class AllocationLimits(ToolCase):
 
     def test_line(self):
         self.check("spekline", [
-            ("x table", "2097152", [], 32),
+            ("block probe", "2097152", [], 32),
             ("sample block", "2097152", [32], 32),
         ])
 
     def test_plane(self):
         self.check("spekplane", [
-            ("x table", "2097152 1", [], 32),
-            ("y table", "1 2097152", [], 32),
+            ("block probe", "2097152 1", [], 32),
             ("row table", "1 4194304", [64], 32),
-            ("sample block", "4 1048576", [16, 8], 64),
+            ("sample block", "1 2097152", [32, 16], 32),
             ("scratch line", "1 2097152", [32, 16, 32], 32),
         ])
 
     def test_cube(self):
         self.check("spekcube", [
-            ("x table", "2097152 1 1", [], 32),
-            ("y table", "1 2097152 1", [], 32),
-            ("z table", "1 1 2097152", [], 32),
+            ("block probe", "1 1 2097152", [], 32),
             ("plane table", "1 1 4194304", [64], 32),
-            ("row table", "1 1048576 4", [16], 32),
+            ("row table", "1 2097152 1", [32], 16),
             ("sample block", "2097152 1 1", [32], 32),
             ("scratch line", "1 1 2097152", [32, 16, 16, 32], 32),
         ])
