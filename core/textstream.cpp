@@ -9,13 +9,12 @@
 
 namespace {
 
-// Input arrives through a large block buffer and is cut into lines here,
-// with the same limits as a line read into a LineBufferSize-byte array.
-constexpr std::size_t InputBlockSize = 1 << 16;
-char inputBlock[InputBlockSize];
-std::size_t inputStart = 0;
-std::size_t inputEnd = 0;
-bool inputFailed = false;
+// Standard input gets a large stream buffer: fewer system calls, while a
+// read still returns as soon as a line is there (a pipe or terminal that
+// delivers one line at a time is served line by line, never kept waiting
+// for a full buffer). Set once, before the stream is first read.
+constexpr std::size_t InputBufferSize = 1 << 16;
+bool inputPrepared = false;
 
 // The one line buffer that the header and every sample line are read into.
 char lineBuffer[LineBufferSize];
@@ -25,19 +24,6 @@ constexpr std::size_t OutputBlockSize = 1 << 16;
 constexpr std::size_t LongestSampleLine = 2 * MaxFixed16Length + 2;
 char outputBlock[OutputBlockSize];
 std::size_t outputUsed = 0;
-
-// Refills the input block. Returns false once the input has ended or failed;
-// both are final, as for a stream whose end-of-file or error flag is set.
-bool RefillInput()
-{
-    if (inputFailed)
-        return false;
-    inputStart = 0;
-    inputEnd = std::fread(inputBlock, 1, InputBlockSize, stdin);
-    if (inputEnd == 0)
-        inputFailed = true;
-    return inputEnd > 0;
-}
 
 void FlushOutputBlock()
 {
@@ -69,26 +55,14 @@ int DirectionFromPath(const char* path)
 
 bool ReadLine(char (&line)[LineBufferSize])
 {
-    std::size_t length = 0;
-    while (length < LineBufferSize - 1) {
-        if (inputStart == inputEnd && !RefillInput())
-            break;
-        const char* from = inputBlock + inputStart;
-        const std::size_t room = LineBufferSize - 1 - length;
-        const std::size_t available = inputEnd - inputStart;
-        const std::size_t span = available < room ? available : room;
-        const void* newline = std::memchr(from, '\n', span);
-        const std::size_t take =
-            newline != nullptr ? static_cast<std::size_t>(static_cast<const char*>(newline) - from) + 1 : span;
-        std::memcpy(line + length, from, take);
-        length += take;
-        inputStart += take;
-        if (newline != nullptr)
-            break;
+    if (!inputPrepared) {
+        std::setvbuf(stdin, nullptr, _IOFBF, InputBufferSize);
+        inputPrepared = true;
     }
-    line[length] = '\0';
-    // A read error loses the line, as it does for the C library's line reader.
-    return length > 0 && !std::ferror(stdin);
+    if (std::fgets(line, static_cast<int>(LineBufferSize), stdin) != nullptr)
+        return true;
+    line[0] = '\0';
+    return false;
 }
 
 void ReadHeader(int count, int* extents)
@@ -152,8 +126,6 @@ void FinishOutput()
 
 void RestartTextStream()
 {
-    inputStart = 0;
-    inputEnd = 0;
-    inputFailed = false;
+    inputPrepared = false;
     outputUsed = 0;
 }

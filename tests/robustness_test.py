@@ -240,6 +240,30 @@ class SlowInput(ToolCase):
                 self.assertEqual((fast.stderr, fast.status), (b"", 0))
                 self.assertEqual(self.run_slowly(tool, data), (fast.stdout, b"", 0))
 
+    def test_the_result_does_not_wait_for_the_end_of_input(self):
+        # A coprocess or a person at a terminal sends the samples and waits
+        # for the answer with the input still open: the tool has read all it
+        # needs and must answer without waiting for more.
+        for tool, text in self.INPUTS.items():
+            with self.subTest(tool=tool):
+                process = subprocess.Popen([tool_path(tool)], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                           stderr=subprocess.PIPE)
+                try:
+                    process.stdin.write(text.encode())
+                    process.stdin.flush()
+                    answer = []
+                    reader = threading.Thread(target=lambda: answer.append(process.stdout.read()))
+                    reader.start()
+                    reader.join(timeout=20)
+                    self.assertFalse(reader.is_alive(), "the tool waits for the end of its input")
+                    self.assertEqual(answer, [run(tool, text).stdout])
+                finally:
+                    process.kill()
+                    process.wait()
+                    process.stdin.close()
+                    process.stdout.close()
+                    process.stderr.close()
+
     def test_pieces_of_a_short_input_give_the_same_failure(self):
         short = self.INPUTS["spekcube"].rsplit("\n", 2)[0] + "\n"
         self.assertEqual(self.run_slowly("spekcube", short.encode()),
