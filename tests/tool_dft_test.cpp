@@ -8,14 +8,17 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #ifdef _WIN32
-#define popen _popen
-#define pclose _pclose
+#include <fcntl.h>
+#include <io.h>
+#include <process.h>
+#include <sys/stat.h>
 #endif
 
 namespace {
@@ -46,23 +49,55 @@ std::string ToolPath(const std::string& name)
 #ifdef _WIN32
     for (char& c : path)
         c = c == '/' ? '\\' : c;
+    path.append(".exe");
 #endif
     return path;
 }
 
-// A command line for the shell that runs tool with input on standard input.
-std::string ToolCommand(const std::string& tool, const std::string& inputPath)
-{
 #ifdef _WIN32
-    // cmd.exe drops the first and the last quote of a command line.
-    const char* outerQuote = "\"";
-#else
-    const char* outerQuote = "";
-#endif
-    std::string command = outerQuote;
-    command.append("\"").append(ToolPath(tool)).append("\" < \"").append(inputPath).append("\"");
-    return command.append(outerQuote);
+// Runs the program with standard input from inputPath and returns what it
+// printed. It is started directly, with this process's standard input and
+// output pointed at files for the time it runs: no command interpreter
+// stands in between (wine's cmd.exe now and then failed to start a program
+// whose path it was given quoted).
+std::string RunCaptured(const std::string& program, const std::string& inputPath)
+{
+    const std::string outputPath = inputPath + ".out";
+    const int input = _open(inputPath.c_str(), _O_RDONLY | _O_BINARY);
+    const int output = _open(outputPath.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, _S_IREAD | _S_IWRITE);
+    EXPECT_GE(input, 0);
+    EXPECT_GE(output, 0);
+    std::fflush(stdout);
+    const int savedInput = _dup(0);
+    const int savedOutput = _dup(1);
+    _dup2(input, 0);
+    _dup2(output, 1);
+    const intptr_t status = _spawnl(_P_WAIT, program.c_str(), program.c_str(), nullptr);
+    _dup2(savedInput, 0);
+    _dup2(savedOutput, 1);
+    for (int fd : {input, output, savedInput, savedOutput})
+        _close(fd);
+    EXPECT_EQ(status, 0) << program;
+    std::ifstream file(outputPath, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
+#else
+// Runs the program with standard input from inputPath through the shell and
+// returns what it printed.
+std::string RunCaptured(const std::string& program, const std::string& inputPath)
+{
+    std::string command = "\"";
+    command.append(program).append("\" < \"").append(inputPath).append("\"");
+    FILE* pipe = popen(command.c_str(), "r");
+    EXPECT_NE(pipe, nullptr);
+    std::string output;
+    char buffer[4096];
+    for (std::size_t got; pipe != nullptr && (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        output.append(buffer, got);
+    EXPECT_EQ(pipe != nullptr ? pclose(pipe) : -1, 0) << command;
+    return output;
+}
+#endif
 
 // Runs a tool on the given input text and parses what it prints.
 Box RunTool(const std::string& tool, const std::string& input)
@@ -72,14 +107,7 @@ Box RunTool(const std::string& tool, const std::string& input)
     const std::string inputPath = testing::TempDir() + "spek_dft_input_" +
         testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
     std::ofstream(inputPath, std::ios::binary) << input;
-    const std::string command = ToolCommand(tool, inputPath);
-    FILE* pipe = popen(command.c_str(), "r");
-    EXPECT_NE(pipe, nullptr);
-    std::string output;
-    char buffer[4096];
-    for (std::size_t got; pipe != nullptr && (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        output.append(buffer, got);
-    EXPECT_EQ(pipe != nullptr ? pclose(pipe) : -1, 0) << command;
+    const std::string output = RunCaptured(ToolPath(tool), inputPath);
 
     Box box;
     std::istringstream lines(output);
