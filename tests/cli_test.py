@@ -353,7 +353,7 @@ class Failures(ToolCase):
                       ("spekcube", "1024 1024 256\n"), ("spekplane", "1 268435456\n")]
         for tool, header in cases:
             with self.subTest(tool=tool, header=header):
-                self.assertFails(run(tool, header, timeout=5), "memory allocation error.")
+                self.assertFails(run(tool, header, timeout=30), "memory allocation error.")
 
     @needs_address_limit
     @unittest.skipUnless(POSIX, "needs an address-space limit")
