@@ -2,10 +2,10 @@
 
 #include "error.h"
 #include "numtext.h"
+#include "storage.h"
 
 #include <charconv>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -88,12 +88,10 @@ void ReadSample(Complex* sample)
 
 void ReadRow(Complex* row, int declared, int padded)
 {
-    for (int i = 0; i < padded; ++i) {
-        if (i < declared)
-            ReadSample(&row[i]);
-        else
-            row[i] = Complex{0.0, 0.0};
-    }
+    for (int i = 0; i < declared && i < padded; ++i)
+        ReadSample(&row[i]);
+    if (declared < padded)
+        ZeroSamples(row + declared, padded - declared);
 }
 
 void WriteDimensions(int count, const int* extents)
