@@ -15,6 +15,9 @@
 #include <vector>
 
 #ifdef _WIN32
+#include <cerrno>
+#include <chrono>
+#include <thread>
 #include <fcntl.h>
 #include <io.h>
 #include <process.h>
@@ -58,8 +61,7 @@ std::string ToolPath(const std::string& name)
 // Runs the program with standard input from inputPath and returns what it
 // printed. It is started directly, with this process's standard input and
 // output pointed at files for the time it runs: no command interpreter
-// stands in between (wine's cmd.exe now and then failed to start a program
-// whose path it was given quoted).
+// stands in between.
 std::string RunCaptured(const std::string& program, const std::string& inputPath)
 {
     const std::string outputPath = inputPath + ".out";
@@ -72,7 +74,19 @@ std::string RunCaptured(const std::string& program, const std::string& inputPath
     const int savedOutput = _dup(1);
     _dup2(input, 0);
     _dup2(output, 1);
-    const intptr_t status = _spawnl(_P_WAIT, program.c_str(), program.c_str(), nullptr);
+    // Under wine a process now and then fails to start at all (status -1,
+    // before the program runs); that says nothing about the tool, so the
+    // start is tried again a few times.
+    intptr_t status = -1;
+    for (int attempt = 0; attempt < 5 && status == -1; ++attempt) {
+        if (attempt > 0) {
+            std::fprintf(stderr, "%s did not start (errno %d); trying again\n", program.c_str(), errno);
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            _lseek(input, 0, SEEK_SET);
+            _lseek(output, 0, SEEK_SET);
+        }
+        status = _spawnl(_P_WAIT, program.c_str(), program.c_str(), nullptr);
+    }
     _dup2(savedInput, 0);
     _dup2(savedOutput, 1);
     for (int fd : {input, output, savedInput, savedOutput})
