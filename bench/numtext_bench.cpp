@@ -140,4 +140,4 @@ void SscanfExtentsLine(benchmark::State& state)
 BENCHMARK(ScanExtentsLine);
 BENCHMARK(SscanfExtentsLine);
 
-}  // namespace
+} // namespace

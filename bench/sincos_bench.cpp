@@ -13,44 +13,45 @@ namespace {
 
 constexpr double kPi = 0x1.921fb54442d18p+1;
 
-void ReportPerEntry(benchmark::State& state, int size) {
-  state.counters["per_entry"] = benchmark::Counter(
-      size, benchmark::Counter::kIsIterationInvariantRate |
-                benchmark::Counter::kInvert);
+void ReportPerEntry(benchmark::State& state, int size)
+{
+    state.counters["per_entry"] =
+        benchmark::Counter(size, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-void BM_SinCosTable(benchmark::State& state) {
-  const int size = static_cast<int>(state.range(0));
-  const double step = kPi / size;
-  std::vector<double> sines(size), cosines(size);
-  for (auto _ : state) {
-    for (int k = 0; k < size; ++k) SinCos(k * step, &sines[k], &cosines[k]);
-    benchmark::DoNotOptimize(sines.data());
-    benchmark::DoNotOptimize(cosines.data());
-    benchmark::ClobberMemory();
-  }
-  ReportPerEntry(state, size);
-}
-
-void BM_LibrarySinCosTable(benchmark::State& state) {
-  const int size = static_cast<int>(state.range(0));
-  const double step = kPi / size;
-  std::vector<double> sines(size), cosines(size);
-  for (auto _ : state) {
-    for (int k = 0; k < size; ++k) {
-      sines[k] = std::sin(k * step);
-      cosines[k] = std::cos(k * step);
+void BM_SinCosTable(benchmark::State& state)
+{
+    const int size = static_cast<int>(state.range(0));
+    const double step = kPi / size;
+    std::vector<double> sines(size), cosines(size);
+    for (auto _ : state) {
+        for (int k = 0; k < size; ++k)
+            SinCos(k * step, &sines[k], &cosines[k]);
+        benchmark::DoNotOptimize(sines.data());
+        benchmark::DoNotOptimize(cosines.data());
+        benchmark::ClobberMemory();
     }
-    benchmark::DoNotOptimize(sines.data());
-    benchmark::DoNotOptimize(cosines.data());
-    benchmark::ClobberMemory();
-  }
-  ReportPerEntry(state, size);
+    ReportPerEntry(state, size);
 }
 
-BENCHMARK(BM_SinCosTable)->Arg(1 << 10)->Arg(1 << 16)->Arg(1 << 20)
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_LibrarySinCosTable)->Arg(1 << 10)->Arg(1 << 16)->Arg(1 << 20)
-    ->Unit(benchmark::kMicrosecond);
+void BM_LibrarySinCosTable(benchmark::State& state)
+{
+    const int size = static_cast<int>(state.range(0));
+    const double step = kPi / size;
+    std::vector<double> sines(size), cosines(size);
+    for (auto _ : state) {
+        for (int k = 0; k < size; ++k) {
+            sines[k] = std::sin(k * step);
+            cosines[k] = std::cos(k * step);
+        }
+        benchmark::DoNotOptimize(sines.data());
+        benchmark::DoNotOptimize(cosines.data());
+        benchmark::ClobberMemory();
+    }
+    ReportPerEntry(state, size);
+}
 
-}  // namespace
+BENCHMARK(BM_SinCosTable)->Arg(1 << 10)->Arg(1 << 16)->Arg(1 << 20)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LibrarySinCosTable)->Arg(1 << 10)->Arg(1 << 16)->Arg(1 << 20)->Unit(benchmark::kMicrosecond);
+
+} // namespace

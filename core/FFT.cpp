@@ -132,7 +132,6 @@ void StageOverRange(int N, int m, const Complex* table, Complex* line, int start
 
 } // namespace
 
-
 int PaddedLength(int n)
 {
     if (n > MaxPaddedLength)

@@ -301,11 +301,11 @@ std::uint64_t RoundToDoubleBits(std::uint64_t mantissa, int exponent, bool stick
     const int leadingZeros = std::countl_zero(mantissa);
     mantissa <<= leadingZeros;
     exponent -= leadingZeros;
-    const int binaryExponent = exponent + 63;  // value in [2^e, 2^(e+1))
+    const int binaryExponent = exponent + 63; // value in [2^e, 2^(e+1))
     if (binaryExponent > 1023)
         return InfinityBits;
     if (binaryExponent < -1022)
-        mantissa &= ~(std::uint64_t(1) << 10);  // the 54th bit, see above
+        mantissa &= ~(std::uint64_t(1) << 10); // the 54th bit, see above
     const int shift = binaryExponent >= -1022 ? 11 : 11 + (-1022 - binaryExponent);
     if (shift > 64)
         return 0;
@@ -315,7 +315,7 @@ std::uint64_t RoundToDoubleBits(std::uint64_t mantissa, int exponent, bool stick
     const bool roundUp = rest > half || (rest == half && (sticky || (kept & 1) != 0));
     const std::uint64_t rounded = kept + (roundUp ? 1 : 0);
     if (binaryExponent < -1022)
-        return rounded;  // a carry into bit 52 makes it the smallest normal
+        return rounded; // a carry into bit 52 makes it the smallest normal
     // The implicit bit adds one to the exponent field; a carry out of the
     // largest finite value gives exactly the bits of infinity.
     return (static_cast<std::uint64_t>(binaryExponent + 1022) << 52) + rounded;
@@ -435,7 +435,7 @@ const char* ScanInt(const char* p, int* value)
 
 constexpr int FractionDigits = 16;
 constexpr int FieldWidth = 18;
-constexpr std::uint64_t FractionScale = 10000000000000000u;  // 10^16
+constexpr std::uint64_t FractionScale = 10000000000000000u; // 10^16
 
 struct DigitPairs {
     char text[200];
@@ -493,7 +493,7 @@ __extension__ typedef unsigned __int128 UInt128;
 
 std::uint64_t RoundedFraction(std::uint64_t fractionBits, int shift)
 {
-    if (shift > 107)  // fractionBits * 10^16 < 2^107: below half a unit
+    if (shift > 107) // fractionBits * 10^16 < 2^107: below half a unit
         return 0;
     const UInt128 product = static_cast<UInt128>(fractionBits) * FractionScale;
     const std::uint64_t kept = static_cast<std::uint64_t>(product >> shift);
@@ -532,11 +532,11 @@ bool AnyBitBelow(std::uint64_t high, std::uint64_t low, int bit)
 
 std::uint64_t RoundedFraction(std::uint64_t fractionBits, int shift)
 {
-    if (shift > 107)  // fractionBits * 10^16 < 2^107: below half a unit
+    if (shift > 107) // fractionBits * 10^16 < 2^107: below half a unit
         return 0;
     std::uint64_t high, low;
     Multiply64(fractionBits, FractionScale, &high, &low);
-    const std::uint64_t kept = shift < 64   ? (high << (64 - shift)) | (low >> shift)
+    const std::uint64_t kept = shift < 64    ? (high << (64 - shift)) | (low >> shift)
                                : shift == 64 ? high
                                              : high >> (shift - 64);
     const bool roundBit = BitAt(high, low, shift - 1);
@@ -586,7 +586,7 @@ char* PrintBelowTwoToThe64(char* out, bool negative, std::uint64_t mantissa, int
     return WriteEightDigits(out, static_cast<std::uint32_t>(fraction % 100000000));
 }
 
-}  // namespace
+} // namespace
 
 int ScanSample(const char* line, double* re, double* im)
 {
@@ -627,7 +627,7 @@ char* PrintFixed16(char* out, double value)
     const std::uint64_t fractionField = bits & ((std::uint64_t(1) << 52) - 1);
     if (biasedExponent == 0x7ff)
         return PrintNonFinite(out, negative, fractionField != 0);
-    if (biasedExponent >= 1023 + 64)  // only integer digits: exact and rare
+    if (biasedExponent >= 1023 + 64) // only integer digits: exact and rare
         return std::to_chars(out, out + MaxFixed16Length, value, std::chars_format::fixed, FractionDigits).ptr;
     if (biasedExponent == 0)
         return PrintBelowTwoToThe64(out, negative, fractionField, -1022);

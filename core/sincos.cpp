@@ -30,8 +30,7 @@
 #include <cstdint>
 #include <limits>
 
-static_assert(std::numeric_limits<double>::is_iec559,
-              "SinCos needs IEEE double arithmetic");
+static_assert(std::numeric_limits<double>::is_iec559, "SinCos needs IEEE double arithmetic");
 #if defined(__FLT_EVAL_METHOD__) && __FLT_EVAL_METHOD__ != 0
 #error "SinCos needs double arithmetic without excess precision (use SSE2)"
 #endif
@@ -52,7 +51,7 @@ constexpr std::size_t kMaxLimbs = 16;
 // most 27 significant bits plus the nearest double to the rest, so head +
 // tail is within 2^-80 |value|.
 struct TableEntry {
-  double sin_head, sin_tail, cos_head, cos_tail;
+    double sin_head, sin_tail, cos_head, cos_tail;
 };
 
 constexpr int kTableScale = 512;
@@ -68,231 +67,253 @@ constexpr std::uint64_t kImplicitBit = 0x0010000000000000u;
 
 // pi/2 truncated to N limbs (less than 1 ulp low).
 template <std::size_t N>
-constexpr Fixed<N> HalfPi() {
-  Fixed<N> a{};
-  for (std::size_t k = 0; k < N; ++k) a[k] = kHalfPiFixed[k];
-  return a;
+constexpr Fixed<N> HalfPi()
+{
+    Fixed<N> a{};
+    for (std::size_t k = 0; k < N; ++k)
+        a[k] = kHalfPiFixed[k];
+    return a;
 }
 
 // The double mantissa * 2^(exponent - 52) for 2^52 <= mantissa < 2^53 and a
 // result in the normal range.
-constexpr double MakeDouble(std::uint64_t mantissa, int exponent) {
-  const auto biased = static_cast<std::uint64_t>(exponent + 1023);
-  return std::bit_cast<double>((biased << 52) | (mantissa & kMantissaMask));
+constexpr double MakeDouble(std::uint64_t mantissa, int exponent)
+{
+    const auto biased = static_cast<std::uint64_t>(exponent + 1023);
+    return std::bit_cast<double>((biased << 52) | (mantissa & kMantissaMask));
 }
 
 template <std::size_t N>
-constexpr bool IsZero(const Fixed<N>& a) {
-  for (const std::uint32_t limb : a) {
-    if (limb != 0) return false;
-  }
-  return true;
+constexpr bool IsZero(const Fixed<N>& a)
+{
+    for (const std::uint32_t limb : a) {
+        if (limb != 0)
+            return false;
+    }
+    return true;
 }
 
 template <std::size_t N>
-constexpr bool IsLess(const Fixed<N>& a, const Fixed<N>& b) {
-  for (std::size_t k = 0; k < N; ++k) {
-    if (a[k] != b[k]) return a[k] < b[k];
-  }
-  return false;
+constexpr bool IsLess(const Fixed<N>& a, const Fixed<N>& b)
+{
+    for (std::size_t k = 0; k < N; ++k) {
+        if (a[k] != b[k])
+            return a[k] < b[k];
+    }
+    return false;
 }
 
 template <std::size_t N>
-constexpr Fixed<N> Add(const Fixed<N>& a, const Fixed<N>& b) {
-  Fixed<N> sum{};
-  std::uint64_t carry = 0;
-  for (std::size_t k = N; k-- > 0;) {
-    const std::uint64_t t = std::uint64_t{a[k]} + b[k] + carry;
-    sum[k] = static_cast<std::uint32_t>(t);
-    carry = t >> 32;
-  }
-  return sum;
+constexpr Fixed<N> Add(const Fixed<N>& a, const Fixed<N>& b)
+{
+    Fixed<N> sum{};
+    std::uint64_t carry = 0;
+    for (std::size_t k = N; k-- > 0;) {
+        const std::uint64_t t = std::uint64_t{a[k]} + b[k] + carry;
+        sum[k] = static_cast<std::uint32_t>(t);
+        carry = t >> 32;
+    }
+    return sum;
 }
 
 // a - b for a >= b.
 template <std::size_t N>
-constexpr Fixed<N> Subtract(const Fixed<N>& a, const Fixed<N>& b) {
-  Fixed<N> difference{};
-  std::uint64_t borrow = 0;
-  for (std::size_t k = N; k-- > 0;) {
-    const std::uint64_t t = std::uint64_t{a[k]} - b[k] - borrow;
-    difference[k] = static_cast<std::uint32_t>(t);
-    borrow = t >> 63;
-  }
-  return difference;
+constexpr Fixed<N> Subtract(const Fixed<N>& a, const Fixed<N>& b)
+{
+    Fixed<N> difference{};
+    std::uint64_t borrow = 0;
+    for (std::size_t k = N; k-- > 0;) {
+        const std::uint64_t t = std::uint64_t{a[k]} - b[k] - borrow;
+        difference[k] = static_cast<std::uint32_t>(t);
+        borrow = t >> 63;
+    }
+    return difference;
 }
 
 // `count` ulps.
 template <std::size_t N>
-constexpr Fixed<N> Ulps(std::uint32_t count) {
-  Fixed<N> a{};
-  a[N - 1] = count;
-  return a;
+constexpr Fixed<N> Ulps(std::uint32_t count)
+{
+    Fixed<N> a{};
+    a[N - 1] = count;
+    return a;
 }
 
 // Exact, provided the integer part does not overflow.
 template <std::size_t N>
-constexpr Fixed<N> MultiplySmall(const Fixed<N>& a, std::uint32_t m) {
-  Fixed<N> product{};
-  std::uint64_t carry = 0;
-  for (std::size_t k = N; k-- > 0;) {
-    const std::uint64_t t = std::uint64_t{a[k]} * m + carry;
-    product[k] = static_cast<std::uint32_t>(t);
-    carry = t >> 32;
-  }
-  return product;
+constexpr Fixed<N> MultiplySmall(const Fixed<N>& a, std::uint32_t m)
+{
+    Fixed<N> product{};
+    std::uint64_t carry = 0;
+    for (std::size_t k = N; k-- > 0;) {
+        const std::uint64_t t = std::uint64_t{a[k]} * m + carry;
+        product[k] = static_cast<std::uint32_t>(t);
+        carry = t >> 32;
+    }
+    return product;
 }
 
 // Truncating division; the result is at most 1 ulp below a/d.
 template <std::size_t N>
-constexpr Fixed<N> DivideSmall(const Fixed<N>& a, std::uint32_t d) {
-  Fixed<N> quotient{};
-  std::uint64_t remainder = 0;
-  for (std::size_t k = 0; k < N; ++k) {
-    const std::uint64_t t = (remainder << 32) | a[k];
-    quotient[k] = static_cast<std::uint32_t>(t / d);
-    remainder = t % d;
-  }
-  return quotient;
+constexpr Fixed<N> DivideSmall(const Fixed<N>& a, std::uint32_t d)
+{
+    Fixed<N> quotient{};
+    std::uint64_t remainder = 0;
+    for (std::size_t k = 0; k < N; ++k) {
+        const std::uint64_t t = (remainder << 32) | a[k];
+        quotient[k] = static_cast<std::uint32_t>(t / d);
+        remainder = t % d;
+    }
+    return quotient;
 }
 
 // Truncated product, at most N+1 ulps below a*b: dropped are the low 32 bits
 // of the column of weight 2^(-32N) (< 1 ulp) and the products of weight
 // 2^(-32(N+1)) (fewer than N, each < 1 ulp) and below (negligible).
 template <std::size_t N>
-constexpr Fixed<N> Multiply(const Fixed<N>& a, const Fixed<N>& b) {
-  // column[N - k] accumulates weight 2^(-32k), k = 0..N.
-  std::array<std::uint32_t, N + 1> column{};
-  for (std::size_t i = 0; i < N; ++i) {
-    std::uint64_t carry = 0;
-    // Row i: a[i] * b[j] has weight 2^(-32(i+j)); keep i + j <= N.
-    const std::size_t j_max = (i == 0) ? N - 1 : N - i;
-    for (std::size_t j = j_max + 1; j-- > 0;) {
-      const std::size_t index = N - i - j;
-      const std::uint64_t t =
-          std::uint64_t{a[i]} * b[j] + column[index] + carry;
-      column[index] = static_cast<std::uint32_t>(t);
-      carry = t >> 32;
+constexpr Fixed<N> Multiply(const Fixed<N>& a, const Fixed<N>& b)
+{
+    // column[N - k] accumulates weight 2^(-32k), k = 0..N.
+    std::array<std::uint32_t, N + 1> column{};
+    for (std::size_t i = 0; i < N; ++i) {
+        std::uint64_t carry = 0;
+        // Row i: a[i] * b[j] has weight 2^(-32(i+j)); keep i + j <= N.
+        const std::size_t j_max = (i == 0) ? N - 1 : N - i;
+        for (std::size_t j = j_max + 1; j-- > 0;) {
+            const std::size_t index = N - i - j;
+            const std::uint64_t t = std::uint64_t{a[i]} * b[j] + column[index] + carry;
+            column[index] = static_cast<std::uint32_t>(t);
+            carry = t >> 32;
+        }
+        for (std::size_t index = N - i + 1; carry != 0 && index <= N; ++index) {
+            const std::uint64_t t = std::uint64_t{column[index]} + carry;
+            column[index] = static_cast<std::uint32_t>(t);
+            carry = t >> 32;
+        }
     }
-    for (std::size_t index = N - i + 1; carry != 0 && index <= N; ++index) {
-      const std::uint64_t t = std::uint64_t{column[index]} + carry;
-      column[index] = static_cast<std::uint32_t>(t);
-      carry = t >> 32;
-    }
-  }
-  Fixed<N> product{};
-  for (std::size_t k = 0; k < N; ++k) product[k] = column[N - k];
-  return product;
+    Fixed<N> product{};
+    for (std::size_t k = 0; k < N; ++k)
+        product[k] = column[N - k];
+    return product;
 }
 
 // 0 <= x < 2^32 as a fixed-point number, truncated below 1 ulp.
 template <std::size_t N>
-constexpr Fixed<N> FixedFromDouble(double x) {
-  const std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
-  const int biased = static_cast<int>(bits >> 52);
-  if (biased == 0) return Fixed<N>{};  // zero or subnormal: below every ulp
-  const std::uint64_t mantissa = (bits & kMantissaMask) | kImplicitBit;
-  // Mantissa bit 0 has weight 2^(biased - 1075): it lies `position` bits
-  // above the least significant bit of limb N-1.
-  const int position = biased - 1075 + 32 * static_cast<int>(N - 1);
-  Fixed<N> a{};
-  for (std::size_t k = 0; k < N; ++k) {
-    const int shift = position - 32 * static_cast<int>(N - 1 - k);
-    std::uint64_t part = 0;
-    if (shift >= 0 && shift < 64) part = mantissa << shift;
-    if (shift < 0 && shift > -64) part = mantissa >> -shift;
-    a[k] = static_cast<std::uint32_t>(part);
-  }
-  return a;
+constexpr Fixed<N> FixedFromDouble(double x)
+{
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
+    const int biased = static_cast<int>(bits >> 52);
+    if (biased == 0)
+        return Fixed<N>{}; // zero or subnormal: below every ulp
+    const std::uint64_t mantissa = (bits & kMantissaMask) | kImplicitBit;
+    // Mantissa bit 0 has weight 2^(biased - 1075): it lies `position` bits
+    // above the least significant bit of limb N-1.
+    const int position = biased - 1075 + 32 * static_cast<int>(N - 1);
+    Fixed<N> a{};
+    for (std::size_t k = 0; k < N; ++k) {
+        const int shift = position - 32 * static_cast<int>(N - 1 - k);
+        std::uint64_t part = 0;
+        if (shift >= 0 && shift < 64)
+            part = mantissa << shift;
+        if (shift < 0 && shift > -64)
+            part = mantissa >> -shift;
+        a[k] = static_cast<std::uint32_t>(part);
+    }
+    return a;
 }
 
 // The leading 64 bits of a nonzero a, the exponent of its leading bit and
 // whether any bit below those 64 is set.
 struct LeadingBits {
-  std::uint64_t top;  // bit 63 is the leading bit of a
-  int exponent;
-  bool sticky;
+    std::uint64_t top; // bit 63 is the leading bit of a
+    int exponent;
+    bool sticky;
 };
 
 template <std::size_t N>
-constexpr LeadingBits TakeLeadingBits(const Fixed<N>& a) {
-  std::size_t k = 0;
-  while (a[k] == 0) ++k;
-  const auto limb = [&](std::size_t index) -> std::uint64_t {
-    return index < N ? a[index] : 0;
-  };
-  const int zeros = std::countl_zero(a[k]);
-  std::uint64_t top = (limb(k) << 32) | limb(k + 1);
-  std::uint64_t below = limb(k + 2) << 32;  // bits not yet in `top`
-  if (zeros > 0) {
-    top = (top << zeros) | (limb(k + 2) >> (32 - zeros));
-    below = limb(k + 2) << (32 + zeros);
-  }
-  bool sticky = below != 0;
-  for (std::size_t index = k + 3; index < N; ++index) {
-    sticky = sticky || a[index] != 0;
-  }
-  return {top, 31 - zeros - 32 * static_cast<int>(k), sticky};
+constexpr LeadingBits TakeLeadingBits(const Fixed<N>& a)
+{
+    std::size_t k = 0;
+    while (a[k] == 0)
+        ++k;
+    const auto limb = [&](std::size_t index) -> std::uint64_t { return index < N ? a[index] : 0; };
+    const int zeros = std::countl_zero(a[k]);
+    std::uint64_t top = (limb(k) << 32) | limb(k + 1);
+    std::uint64_t below = limb(k + 2) << 32; // bits not yet in `top`
+    if (zeros > 0) {
+        top = (top << zeros) | (limb(k + 2) >> (32 - zeros));
+        below = limb(k + 2) << (32 + zeros);
+    }
+    bool sticky = below != 0;
+    for (std::size_t index = k + 3; index < N; ++index) {
+        sticky = sticky || a[index] != 0;
+    }
+    return {top, 31 - zeros - 32 * static_cast<int>(k), sticky};
 }
 
 // a rounded to the nearest double (ties to even); a must be zero or at least
 // 2^-1022.
 template <std::size_t N>
-constexpr double RoundToDouble(const Fixed<N>& a) {
-  if (IsZero(a)) return 0.0;
-  const LeadingBits lead = TakeLeadingBits(a);
-  std::uint64_t mantissa = lead.top >> 11;
-  const std::uint64_t rest = lead.top & 0x7FF;
-  const bool round_up =
-      rest > 0x400 || (rest == 0x400 && (lead.sticky || (mantissa & 1) != 0));
-  int exponent = lead.exponent;
-  if (round_up && ++mantissa == (kImplicitBit << 1)) {
-    mantissa = kImplicitBit;
-    ++exponent;
-  }
-  return MakeDouble(mantissa, exponent);
+constexpr double RoundToDouble(const Fixed<N>& a)
+{
+    if (IsZero(a))
+        return 0.0;
+    const LeadingBits lead = TakeLeadingBits(a);
+    std::uint64_t mantissa = lead.top >> 11;
+    const std::uint64_t rest = lead.top & 0x7FF;
+    const bool round_up = rest > 0x400 || (rest == 0x400 && (lead.sticky || (mantissa & 1) != 0));
+    int exponent = lead.exponent;
+    if (round_up && ++mantissa == (kImplicitBit << 1)) {
+        mantissa = kImplicitBit;
+        ++exponent;
+    }
+    return MakeDouble(mantissa, exponent);
 }
 
 // a truncated to its leading `bits` significant bits (1..53).
 template <std::size_t N>
-constexpr double TruncateToDouble(const Fixed<N>& a, int bits) {
-  if (IsZero(a)) return 0.0;
-  const LeadingBits lead = TakeLeadingBits(a);
-  const std::uint64_t mantissa = (lead.top >> (64 - bits)) << (53 - bits);
-  return MakeDouble(mantissa, lead.exponent);
+constexpr double TruncateToDouble(const Fixed<N>& a, int bits)
+{
+    if (IsZero(a))
+        return 0.0;
+    const LeadingBits lead = TakeLeadingBits(a);
+    const std::uint64_t mantissa = (lead.top >> (64 - bits)) << (53 - bits);
+    return MakeDouble(mantissa, lead.exponent);
 }
 
 // ---------------------------------------------------------------------------
 // Quadrants.
 
 struct SinCosPair {
-  double sin;
-  double cos;
+    double sin;
+    double cos;
 };
 
-constexpr std::uint64_t SignBitOf(double value) {
-  return std::bit_cast<std::uint64_t>(value) & kSignBit;
+constexpr std::uint64_t SignBitOf(double value)
+{
+    return std::bit_cast<std::uint64_t>(value) & kSignBit;
 }
 
-constexpr double FlipSignIf(double value, std::uint64_t sign_bit) {
-  return std::bit_cast<double>(std::bit_cast<std::uint64_t>(value) ^ sign_bit);
+constexpr double FlipSignIf(double value, std::uint64_t sign_bit)
+{
+    return std::bit_cast<double>(std::bit_cast<std::uint64_t>(value) ^ sign_bit);
 }
 
-constexpr double Abs(double value) {
-  return FlipSignIf(value, SignBitOf(value));
+constexpr double Abs(double value)
+{
+    return FlipSignIf(value, SignBitOf(value));
 }
 
 // sin and cos of j*pi/2 + r from sin|r|, cos|r| and the sign of r:
 // sin(j*pi/2 + r) is sin r, cos r, -sin r, -cos r for j = 0..3, and
 // cos(j*pi/2 + r) is cos r, -sin r, -cos r, sin r.
-constexpr SinCosPair ApplyQuadrant(int j, std::uint64_t r_sign, double sin_r,
-                                   double cos_r) {
-  sin_r = FlipSignIf(sin_r, r_sign);
-  const bool swap = (j & 1) != 0;
-  const std::uint64_t sin_flip = (j & 2) != 0 ? kSignBit : 0;
-  const std::uint64_t cos_flip = ((j + 1) & 2) != 0 ? kSignBit : 0;
-  return {FlipSignIf(swap ? cos_r : sin_r, sin_flip),
-          FlipSignIf(swap ? sin_r : cos_r, cos_flip)};
+constexpr SinCosPair ApplyQuadrant(int j, std::uint64_t r_sign, double sin_r, double cos_r)
+{
+    sin_r = FlipSignIf(sin_r, r_sign);
+    const bool swap = (j & 1) != 0;
+    const std::uint64_t sin_flip = (j & 2) != 0 ? kSignBit : 0;
+    const std::uint64_t cos_flip = ((j + 1) & 2) != 0 ? kSignBit : 0;
+    return {FlipSignIf(swap ? cos_r : sin_r, sin_flip), FlipSignIf(swap ? sin_r : cos_r, cos_flip)};
 }
 
 constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
@@ -313,95 +334,98 @@ constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
 constexpr std::uint32_t kSeriesErrorUlps = 8192;
 
 template <std::size_t N>
-constexpr void SumSinCosSeries(const Fixed<N>& r, Fixed<N>* sine,
-                               Fixed<N>* cosine) {
-  Fixed<N> term{};
-  term[0] = 1;
-  Fixed<N> sin_plus{}, sin_minus{}, cos_plus = term, cos_minus{};
-  for (std::uint32_t k = 1; !IsZero(term); ++k) {
-    term = DivideSmall(Multiply(term, r), k);
-    switch (k % 4) {
-      case 0: cos_plus = Add(cos_plus, term); break;
-      case 1: sin_plus = Add(sin_plus, term); break;
-      case 2: cos_minus = Add(cos_minus, term); break;
-      default: sin_minus = Add(sin_minus, term); break;
+constexpr void SumSinCosSeries(const Fixed<N>& r, Fixed<N>* sine, Fixed<N>* cosine)
+{
+    Fixed<N> term{};
+    term[0] = 1;
+    Fixed<N> sin_plus{}, sin_minus{}, cos_plus = term, cos_minus{};
+    for (std::uint32_t k = 1; !IsZero(term); ++k) {
+        term = DivideSmall(Multiply(term, r), k);
+        switch (k % 4) {
+        case 0: cos_plus = Add(cos_plus, term); break;
+        case 1: sin_plus = Add(sin_plus, term); break;
+        case 2: cos_minus = Add(cos_minus, term); break;
+        default: sin_minus = Add(sin_minus, term); break;
+        }
     }
-  }
-  *sine = Subtract(sin_plus, sin_minus);
-  *cosine = Subtract(cos_plus, cos_minus);
+    *sine = Subtract(sin_plus, sin_minus);
+    *cosine = Subtract(cos_plus, cos_minus);
 }
 
 // Rounds a value known to lie within `error` of `a`; false if the two ends of
 // that interval round to different doubles (rounding is monotonic, so when
 // they agree, so does every value between them).
 template <std::size_t N>
-constexpr bool RoundWithin(const Fixed<N>& a, const Fixed<N>& error,
-                           double* rounded) {
-  const double low = RoundToDouble(Subtract(a, error));
-  const double high = RoundToDouble(Add(a, error));
-  *rounded = high;
-  return low == high;
+constexpr bool RoundWithin(const Fixed<N>& a, const Fixed<N>& error, double* rounded)
+{
+    const double low = RoundToDouble(Subtract(a, error));
+    const double high = RoundToDouble(Add(a, error));
+    *rounded = high;
+    return low == high;
 }
 
 // sin and cos of 2^-27 <= ax <= 4 = j*pi/2 + r, with N limbs. Returns false
 // if N limbs do not settle the rounding.
 template <std::size_t N>
-constexpr bool SlowSinCosWithLimbs(double ax, int j, SinCosPair* out) {
-  const Fixed<N> x = FixedFromDouble<N>(ax);
-  const Fixed<N> multiple =
-      MultiplySmall(HalfPi<N>(), static_cast<std::uint32_t>(j));
-  const bool r_negative = IsLess(x, multiple);
-  const Fixed<N> r =
-      r_negative ? Subtract(multiple, x) : Subtract(x, multiple);
-  Fixed<N> sine{}, cosine{};
-  SumSinCosSeries(r, &sine, &cosine);
-  const Fixed<N> error = Ulps<N>(kSeriesErrorUlps);
-  double sin_r = 0, cos_r = 0;
-  const bool sin_decided = RoundWithin(sine, error, &sin_r);
-  const bool cos_decided = RoundWithin(cosine, error, &cos_r);
-  *out = ApplyQuadrant(j, r_negative ? kSignBit : 0, sin_r, cos_r);
-  return sin_decided && cos_decided;
+constexpr bool SlowSinCosWithLimbs(double ax, int j, SinCosPair* out)
+{
+    const Fixed<N> x = FixedFromDouble<N>(ax);
+    const Fixed<N> multiple = MultiplySmall(HalfPi<N>(), static_cast<std::uint32_t>(j));
+    const bool r_negative = IsLess(x, multiple);
+    const Fixed<N> r = r_negative ? Subtract(multiple, x) : Subtract(x, multiple);
+    Fixed<N> sine{}, cosine{};
+    SumSinCosSeries(r, &sine, &cosine);
+    const Fixed<N> error = Ulps<N>(kSeriesErrorUlps);
+    double sin_r = 0, cos_r = 0;
+    const bool sin_decided = RoundWithin(sine, error, &sin_r);
+    const bool cos_decided = RoundWithin(cosine, error, &cos_r);
+    *out = ApplyQuadrant(j, r_negative ? kSignBit : 0, sin_r, cos_r);
+    return sin_decided && cos_decided;
 }
 
 // Correctly rounded sin and cos of 2^-27 <= ax <= 4. 160 bits settle nearly
 // every case; 480 bits are a second line. Should even those fail, the
 // 480-bit value (good to about 2^-460) is rounded as it is.
-[[gnu::noinline]] SinCosPair SlowSinCos(double ax) {
-  const int j = static_cast<int>(ax * kTwoOverPi + 0.5);
-  SinCosPair result{};
-  if (!SlowSinCosWithLimbs<6>(ax, j, &result)) {
-    SlowSinCosWithLimbs<kMaxLimbs>(ax, j, &result);
-  }
-  return result;
+[[gnu::noinline]] SinCosPair SlowSinCos(double ax)
+{
+    const int j = static_cast<int>(ax * kTwoOverPi + 0.5);
+    SinCosPair result{};
+    if (!SlowSinCosWithLimbs<6>(ax, j, &result)) {
+        SlowSinCosWithLimbs<kMaxLimbs>(ax, j, &result);
+    }
+    return result;
 }
 
 // ---------------------------------------------------------------------------
 // Helpers of both fast paths.
 
 struct DoubleDouble {
-  double hi;
-  double lo;
+    double hi;
+    double lo;
 };
 
 // Exact a + b for |a| >= |b| (or a == 0).
-DoubleDouble FastTwoSum(double a, double b) {
-  const double sum = a + b;
-  return {sum, b - (sum - a)};
+DoubleDouble FastTwoSum(double a, double b)
+{
+    const double sum = a + b;
+    return {sum, b - (sum - a)};
 }
 
 // x + kIndexShift rounds x to a multiple of 1/512 (the ulp of kIndexShift)
 // and holds 512 times that multiple in its low mantissa bits.
 constexpr double kIndexShift = 0x1.8p43;
 
-int TableIndex(double shifted) {
-  return static_cast<int>(std::bit_cast<std::uint64_t>(shifted) & 0xFFF);
+int TableIndex(double shifted)
+{
+    return static_cast<int>(std::bit_cast<std::uint64_t>(shifted) & 0xFFF);
 }
 
 // 1 - cos t for |t| <= 2^-10 given tt = t*t (truncation below 2^-95).
 // Within 2u relative when tt is within u: 0.5 tt is exact, the t^4 part is
 // below 2^-24 of the result, and the subtraction rounds once.
-double OneMinusCos(double tt) {
-  return 0.5 * tt - (tt * tt) * (1.0 / 24 - tt * (1.0 / 720));
+double OneMinusCos(double tt)
+{
+    return 0.5 * tt - (tt * tt) * (1.0 / 24 - tt * (1.0 / 720));
 }
 
 // ---------------------------------------------------------------------------
@@ -409,21 +433,21 @@ double OneMinusCos(double tt) {
 
 // pi/2 = kHalfPiHead + kHalfPiMid + kHalfPiTail + O(2^-154); the first two
 // have 51 significant bits, so j times them is exact for j <= 3.
-constexpr Fixed<kMaxLimbs> MinusDouble(const Fixed<kMaxLimbs>& a, double d) {
-  return Subtract(a, FixedFromDouble<kMaxLimbs>(d));
+constexpr Fixed<kMaxLimbs> MinusDouble(const Fixed<kMaxLimbs>& a, double d)
+{
+    return Subtract(a, FixedFromDouble<kMaxLimbs>(d));
 }
 constexpr double kHalfPiHead = TruncateToDouble(kHalfPiFixed, 51);
 constexpr Fixed<kMaxLimbs> kHalfPiRest = MinusDouble(kHalfPiFixed, kHalfPiHead);
 constexpr double kHalfPiMid = TruncateToDouble(kHalfPiRest, 51);
-constexpr double kHalfPiTail =
-    RoundToDouble(MinusDouble(kHalfPiRest, kHalfPiMid));
+constexpr double kHalfPiTail = RoundToDouble(MinusDouble(kHalfPiRest, kHalfPiMid));
 
-constexpr double kRoundingShift = 0x1.8p52;  // x + this rounds x to an integer
+constexpr double kRoundingShift = 0x1.8p52; // x + this rounds x to an integer
 
 struct Reduced {
-  int quadrant;  // j
-  double hi;     // r = hi + lo
-  double lo;
+    int quadrant; // j
+    double hi;    // r = hi + lo
+    double lo;
 };
 
 // ax = j*pi/2 + r for 0 <= ax <= 4. ax - j*kHalfPiHead is exact: both are
@@ -433,12 +457,13 @@ struct Reduced {
 // 2^-53 >= j*kHalfPiMid, so the sums below are exact but for the rounding
 // of the low part: the error in r is below 2^-106 |r| + 3 * 2^-154 (the
 // split of pi/2), so below 2^-99 |r|.
-Reduced ReduceByHalfPi(double ax) {
-  const double j = (ax * kTwoOverPi + kRoundingShift) - kRoundingShift;
-  const double head = ax - j * kHalfPiHead;
-  const DoubleDouble r = FastTwoSum(head, -(j * kHalfPiMid));
-  const DoubleDouble sum = FastTwoSum(r.hi, r.lo - j * kHalfPiTail);
-  return {static_cast<int>(j), sum.hi, sum.lo};
+Reduced ReduceByHalfPi(double ax)
+{
+    const double j = (ax * kTwoOverPi + kRoundingShift) - kRoundingShift;
+    const double head = ax - j * kHalfPiHead;
+    const DoubleDouble r = FastTwoSum(head, -(j * kHalfPiMid));
+    const DoubleDouble sum = FastTwoSum(r.hi, r.lo - j * kHalfPiTail);
+    return {static_cast<int>(j), sum.hi, sum.lo};
 }
 
 // Error of ReducedSinCos relative to the result Y (sin|r| or cos|r|), with
@@ -458,37 +483,33 @@ Reduced ReduceByHalfPi(double ax) {
 constexpr double kReducedError = 0x1p-67;
 
 struct ReducedResult {
-  DoubleDouble sin;  // of |r|
-  DoubleDouble cos;
+    DoubleDouble sin; // of |r|
+    DoubleDouble cos;
 };
 
 // |r| = rh + rl with 0 <= rh <= pi/4 + 2^-50, |rl| <= 2^-53 rh.
-ReducedResult ReducedSinCos(double rh, double rl) {
-  const double shifted = rh + kIndexShift;
-  const TableEntry& e = kTable[TableIndex(shifted)];
-  const double th = rh - (shifted - kIndexShift);  // exact
-  const double tl = rl;
-  // t1 holds the leading 26 bits of th, so 27-bit heads times t1 are exact.
-  const double split = th * 134217729.0;  // 2^27 + 1
-  const double t1 = split - (split - th);
-  const double t2 = (th - t1) + tl;
-  const double tt = th * th;
-  const double s =
-      th * tt * (-1.0 / 6 + tt * (1.0 / 120 - tt * (1.0 / 5040))) -
-      0.5 * tt * tl;
-  const double c = OneMinusCos(tt) + th * tl;
-  const double sd = e.sin_head + e.sin_tail;
-  const double cd = e.cos_head + e.cos_tail;
+ReducedResult ReducedSinCos(double rh, double rl)
+{
+    const double shifted = rh + kIndexShift;
+    const TableEntry& e = kTable[TableIndex(shifted)];
+    const double th = rh - (shifted - kIndexShift); // exact
+    const double tl = rl;
+    // t1 holds the leading 26 bits of th, so 27-bit heads times t1 are exact.
+    const double split = th * 134217729.0; // 2^27 + 1
+    const double t1 = split - (split - th);
+    const double t2 = (th - t1) + tl;
+    const double tt = th * th;
+    const double s = th * tt * (-1.0 / 6 + tt * (1.0 / 120 - tt * (1.0 / 5040))) - 0.5 * tt * tl;
+    const double c = OneMinusCos(tt) + th * tl;
+    const double sd = e.sin_head + e.sin_tail;
+    const double cd = e.cos_head + e.cos_tail;
 
-  const DoubleDouble sin_head = FastTwoSum(e.sin_head, e.cos_head * t1);
-  const double sin_small =
-      (((e.cos_tail * t1 + e.sin_tail) + cd * t2) + cd * s) - sd * c;
-  const DoubleDouble cos_head = FastTwoSum(e.cos_head, -(e.sin_head * t1));
-  const double cos_small =
-      (((e.cos_tail - e.sin_tail * t1) - sd * t2) - sd * s) - cd * c;
+    const DoubleDouble sin_head = FastTwoSum(e.sin_head, e.cos_head * t1);
+    const double sin_small = (((e.cos_tail * t1 + e.sin_tail) + cd * t2) + cd * s) - sd * c;
+    const DoubleDouble cos_head = FastTwoSum(e.cos_head, -(e.sin_head * t1));
+    const double cos_small = (((e.cos_tail - e.sin_tail * t1) - sd * t2) - sd * s) - cd * c;
 
-  return {FastTwoSum(sin_head.hi, sin_head.lo + sin_small),
-          FastTwoSum(cos_head.hi, cos_head.lo + cos_small)};
+    return {FastTwoSum(sin_head.hi, sin_head.lo + sin_small), FastTwoSum(cos_head.hi, cos_head.lo + cos_small)};
 }
 
 // With y.hi = RN(y.hi + y.lo) and the true value within
@@ -501,25 +522,27 @@ ReducedResult ReducedSinCos(double rh, double rl) {
 constexpr double kRoundingFactor = 1.0 + 0x1p-13 + 0x1p-24;
 static_assert(kReducedError == 0x1p-67, "kRoundingFactor assumes 2^-67");
 
-bool RoundsToHead(const DoubleDouble& y) {
-  return y.hi == y.hi + y.lo * kRoundingFactor;
+bool RoundsToHead(const DoubleDouble& y)
+{
+    return y.hi == y.hi + y.lo * kRoundingFactor;
 }
 
 // sin and cos of 2^-27 <= ax <= 4 when ax is close to a zero of one of them.
-SinCosPair SinCosNearZeros(double ax) {
-  const Reduced r = ReduceByHalfPi(ax);
-  const std::uint64_t r_sign = SignBitOf(r.hi);
-  const ReducedResult y =
-      ReducedSinCos(FlipSignIf(r.hi, r_sign), FlipSignIf(r.lo, r_sign));
-  if (!RoundsToHead(y.sin) || !RoundsToHead(y.cos)) return SlowSinCos(ax);
-  return ApplyQuadrant(r.quadrant, r_sign, y.sin.hi, y.cos.hi);
+SinCosPair SinCosNearZeros(double ax)
+{
+    const Reduced r = ReduceByHalfPi(ax);
+    const std::uint64_t r_sign = SignBitOf(r.hi);
+    const ReducedResult y = ReducedSinCos(FlipSignIf(r.hi, r_sign), FlipSignIf(r.lo, r_sign));
+    if (!RoundsToHead(y.sin) || !RoundsToHead(y.cos))
+        return SlowSinCos(ax);
+    return ApplyQuadrant(r.quadrant, r_sign, y.sin.hi, y.cos.hi);
 }
 
 // Entries whose arguments come within 1/512 of 0, pi/2 or pi (at 804.25/512
 // and 1608.50/512); all other arguments keep at least 1/512 from them.
-bool NearZeroOfSinOrCos(int i) {
-  return i <= 1 || static_cast<unsigned>(i - 803) <= 2 ||
-         static_cast<unsigned>(i - 1607) <= 2;
+bool NearZeroOfSinOrCos(int i)
+{
+    return i <= 1 || static_cast<unsigned>(i - 803) <= 2 || static_cast<unsigned>(i - 1607) <= 2;
 }
 
 // ---------------------------------------------------------------------------
@@ -542,74 +565,75 @@ bool NearZeroOfSinOrCos(int i) {
 // factor of two, and is at most 2^-70 + 2^-75.
 // The head sums are exact: away from the zeros |S| > sin(1.5/512) > |t| for
 // sin, and likewise |C| > |t| for cos.
-double TableErrorBound(double tt) { return tt * 0x1p-50 + 0x1p-75; }
+double TableErrorBound(double tt)
+{
+    return tt * 0x1p-50 + 0x1p-75;
+}
 
 // The nearest double to head + rest, if every value within `error` of it
 // rounds to the same double (rounding is monotonic).
-bool RoundsUnambiguously(double head, double rest, double error,
-                         double* rounded) {
-  const double high = head + (rest + error);
-  const double low = head + (rest - error);
-  *rounded = high;
-  return high == low;
+bool RoundsUnambiguously(double head, double rest, double error, double* rounded)
+{
+    const double high = head + (rest + error);
+    const double low = head + (rest - error);
+    *rounded = high;
+    return high == low;
 }
 
 // ax + kSplitShift rounds ax to a multiple of 2^-36.
 constexpr double kSplitShift = 0x1.8p16;
 
-SinCosPair SinCosFromTable(double ax, double shifted, int i) {
-  const TableEntry& e = kTable[i];
-  const double a = shifted - kIndexShift;
-  const double t = ax - a;  // exact, |t| <= 2^-10
-  // t = t1 + t2 exactly, t1 a multiple of 2^-36 (so of at most 26
-  // significant bits, and 27-bit heads times t1 are exact), |t2| <= 2^-37.
-  const double ax_rounded = (ax + kSplitShift) - kSplitShift;
-  const double t1 = ax_rounded - a;
-  const double t2 = ax - ax_rounded;
-  const double tt = t * t;
-  const double s = (t * tt) * (-1.0 / 6 + tt * (1.0 / 120));
-  const double c = OneMinusCos(tt);
-  const double sd = e.sin_head + e.sin_tail;
-  const double cd = e.cos_head + e.cos_tail;
+SinCosPair SinCosFromTable(double ax, double shifted, int i)
+{
+    const TableEntry& e = kTable[i];
+    const double a = shifted - kIndexShift;
+    const double t = ax - a; // exact, |t| <= 2^-10
+    // t = t1 + t2 exactly, t1 a multiple of 2^-36 (so of at most 26
+    // significant bits, and 27-bit heads times t1 are exact), |t2| <= 2^-37.
+    const double ax_rounded = (ax + kSplitShift) - kSplitShift;
+    const double t1 = ax_rounded - a;
+    const double t2 = ax - ax_rounded;
+    const double tt = t * t;
+    const double s = (t * tt) * (-1.0 / 6 + tt * (1.0 / 120));
+    const double c = OneMinusCos(tt);
+    const double sd = e.sin_head + e.sin_tail;
+    const double cd = e.cos_head + e.cos_tail;
 
-  // sin x = S + C t1 + (C t2 + C s - S c).
-  const DoubleDouble sin_head = FastTwoSum(e.sin_head, e.cos_head * t1);
-  const double sin_rest = sin_head.lo +
-      ((((e.cos_tail * t1 + e.sin_tail) + cd * t2) + cd * s) - sd * c);
-  // cos x = C - S t1 - (S t2 + S s + C c).
-  const DoubleDouble cos_head = FastTwoSum(e.cos_head, -(e.sin_head * t1));
-  const double cos_rest = cos_head.lo +
-      ((((e.cos_tail - e.sin_tail * t1) - sd * t2) - sd * s) - cd * c);
+    // sin x = S + C t1 + (C t2 + C s - S c).
+    const DoubleDouble sin_head = FastTwoSum(e.sin_head, e.cos_head * t1);
+    const double sin_rest = sin_head.lo + ((((e.cos_tail * t1 + e.sin_tail) + cd * t2) + cd * s) - sd * c);
+    // cos x = C - S t1 - (S t2 + S s + C c).
+    const DoubleDouble cos_head = FastTwoSum(e.cos_head, -(e.sin_head * t1));
+    const double cos_rest = cos_head.lo + ((((e.cos_tail - e.sin_tail * t1) - sd * t2) - sd * s) - cd * c);
 
-  const double error = TableErrorBound(tt);
-  SinCosPair result{};
-  if (!RoundsUnambiguously(sin_head.hi, sin_rest, error, &result.sin) ||
-      !RoundsUnambiguously(cos_head.hi, cos_rest, error, &result.cos)) {
-    return SlowSinCos(ax);
-  }
-  return result;
+    const double error = TableErrorBound(tt);
+    SinCosPair result{};
+    if (!RoundsUnambiguously(sin_head.hi, sin_rest, error, &result.sin) ||
+        !RoundsUnambiguously(cos_head.hi, cos_rest, error, &result.cos)) {
+        return SlowSinCos(ax);
+    }
+    return result;
 }
 
-}  // namespace
+} // namespace
 
-void SinCos(double x, double* sine, double* cosine) {
-  const double ax = Abs(x);
-  if (!(ax <= 4.0)) {  // outside the supported range, or NaN
-    *sine = *cosine = std::numeric_limits<double>::quiet_NaN();
-    return;
-  }
-  // Below 2^-27, x^3/6 is under a quarter ulp of x and x^2/2 under a quarter
-  // ulp of 1, so sin x rounds to x and cos x to 1 (this keeps sin(-0) = -0).
-  if (ax < 0x1p-27) {
-    *sine = x;
-    *cosine = 1.0;
-    return;
-  }
-  const double shifted = ax + kIndexShift;
-  const int i = TableIndex(shifted);
-  const SinCosPair result = NearZeroOfSinOrCos(i)
-                                ? SinCosNearZeros(ax)
-                                : SinCosFromTable(ax, shifted, i);
-  *sine = FlipSignIf(result.sin, SignBitOf(x));
-  *cosine = result.cos;
+void SinCos(double x, double* sine, double* cosine)
+{
+    const double ax = Abs(x);
+    if (!(ax <= 4.0)) { // outside the supported range, or NaN
+        *sine = *cosine = std::numeric_limits<double>::quiet_NaN();
+        return;
+    }
+    // Below 2^-27, x^3/6 is under a quarter ulp of x and x^2/2 under a quarter
+    // ulp of 1, so sin x rounds to x and cos x to 1 (this keeps sin(-0) = -0).
+    if (ax < 0x1p-27) {
+        *sine = x;
+        *cosine = 1.0;
+        return;
+    }
+    const double shifted = ax + kIndexShift;
+    const int i = TableIndex(shifted);
+    const SinCosPair result = NearZeroOfSinOrCos(i) ? SinCosNearZeros(ax) : SinCosFromTable(ax, shifted, i);
+    *sine = FlipSignIf(result.sin, SignBitOf(x));
+    *cosine = result.cos;
 }

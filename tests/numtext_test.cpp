@@ -22,8 +22,8 @@ namespace {
 // Bits of values; U is what ScanSample finds when it left a value alone.
 constexpr std::uint64_t U = 0x5555555555555555u, One = 0x3ff0000000000000u, Two = 0x4000000000000000u,
                         Five = 0x4014000000000000u, Half = 0x3fe0000000000000u, Inf = 0x7ff0000000000000u,
-                        MinusInf = 0xfff0000000000000u, Nan = 0x7ff8000000000000u,
-                        MinusNan = 0xfff8000000000000u, MinusZero = 0x8000000000000000u;
+                        MinusInf = 0xfff0000000000000u, Nan = 0x7ff8000000000000u, MinusNan = 0xfff8000000000000u,
+                        MinusZero = 0x8000000000000000u;
 
 struct Scan {
     int count;
@@ -78,10 +78,16 @@ struct SampleCase {
 
 std::vector<SampleCase> CountsAndWhiteSpace()
 {
-    return {{"", {-1, U, U}},          {" \t\n\v\f\r", {-1, U, U}},   {"1 2\n", {2, One, Two}},
-            {"1\t2\r\n", {2, One, Two}}, {"\v\f 1\r\r2", {2, One, Two}}, {"1", {1, One, U}},
-            {"1   \r\n", {1, One, U}},  {"x 1", {0, U, U}},          {"1,2", {1, One, U}},
-            {"1\xa0 2", {1, One, U}},  // not white space in the C locale
+    return {{"", {-1, U, U}},
+            {" \t\n\v\f\r", {-1, U, U}},
+            {"1 2\n", {2, One, Two}},
+            {"1\t2\r\n", {2, One, Two}},
+            {"\v\f 1\r\r2", {2, One, Two}},
+            {"1", {1, One, U}},
+            {"1   \r\n", {1, One, U}},
+            {"x 1", {0, U, U}},
+            {"1,2", {1, One, U}},
+            {"1\xa0 2", {1, One, U}}, // not white space in the C locale
             {"-1.9999999999999998\t2.0000000000000000\n", {2, 0xbfffffffffffffffu, Two}}};
 }
 
@@ -89,27 +95,55 @@ std::vector<SampleCase> CountsAndWhiteSpace()
 // sooner ("1e" is 1) and fails on a bare "0x" or a form without digits.
 std::vector<SampleCase> IncompleteForms()
 {
-    return {{"1e", {1, One, U}},       {"1e 2", {2, One, Two}},     {"1e+ 2", {2, One, Two}},
-            {"1e-x", {1, One, U}},     {"1E+", {1, One, U}},        {".", {0, U, U}},
-            {"-", {0, U, U}},          {"- 1", {0, U, U}},          {"+.", {0, U, U}},
-            {".e5", {0, U, U}},        {"1 -", {1, One, U}},        {"1. .5", {2, One, Half}},
-            {"1.2.5", {2, 0x3ff3333333333333u, Half}},             {"1e0.5", {2, One, Half}},
-            {"1e+-2", {2, One, 0xc000000000000000u}},              {"--1", {0, U, U}},
-            {"0x", {0, U, U}},         {"0x 5", {0, U, U}},         {"-0x", {0, U, U}},
-            {"0xp3", {0, U, U}},       {"0x.", {1, 0, U}},          {"5 0x.p1", {2, Five, 0}},
-            {"0x1p", {1, One, U}},     {"0x1p+ 2", {2, One, Two}},  {"0X1P-", {1, One, U}},
-            {"0x1e+5", {2, 0x403e000000000000u, Five}},            {"00x1", {1, 0, U}}};
+    return {{"1e", {1, One, U}},
+            {"1e 2", {2, One, Two}},
+            {"1e+ 2", {2, One, Two}},
+            {"1e-x", {1, One, U}},
+            {"1E+", {1, One, U}},
+            {".", {0, U, U}},
+            {"-", {0, U, U}},
+            {"- 1", {0, U, U}},
+            {"+.", {0, U, U}},
+            {".e5", {0, U, U}},
+            {"1 -", {1, One, U}},
+            {"1. .5", {2, One, Half}},
+            {"1.2.5", {2, 0x3ff3333333333333u, Half}},
+            {"1e0.5", {2, One, Half}},
+            {"1e+-2", {2, One, 0xc000000000000000u}},
+            {"--1", {0, U, U}},
+            {"0x", {0, U, U}},
+            {"0x 5", {0, U, U}},
+            {"-0x", {0, U, U}},
+            {"0xp3", {0, U, U}},
+            {"0x.", {1, 0, U}},
+            {"5 0x.p1", {2, Five, 0}},
+            {"0x1p", {1, One, U}},
+            {"0x1p+ 2", {2, One, Two}},
+            {"0X1P-", {1, One, U}},
+            {"0x1e+5", {2, 0x403e000000000000u, Five}},
+            {"00x1", {1, 0, U}}};
 }
 
 // Only "nan" itself is read: "(...)" is left over and NaNs have default bits.
 std::vector<SampleCase> InfinityAndNan()
 {
-    return {{"in", {0, U, U}},         {"inx", {0, U, U}},          {"inf", {1, Inf, U}},
-            {"infx 3", {1, Inf, U}},   {"infin", {0, U, U}},        {"infinit 1", {0, U, U}},
-            {"infinity", {1, Inf, U}}, {"-iNfInItY 1", {2, MinusInf, One}}, {"+INF -inf", {2, Inf, MinusInf}},
-            {"na", {0, U, U}},         {"nan", {1, Nan, U}},        {"NaN -NAN", {2, Nan, MinusNan}},
-            {"nan(", {1, Nan, U}},     {"nan(123) 1", {1, Nan, U}}, {"NaN(0x1f)", {1, Nan, U}},
-            {"nanx", {1, Nan, U}},     {"nan1", {2, Nan, One}}};
+    return {{"in", {0, U, U}},
+            {"inx", {0, U, U}},
+            {"inf", {1, Inf, U}},
+            {"infx 3", {1, Inf, U}},
+            {"infin", {0, U, U}},
+            {"infinit 1", {0, U, U}},
+            {"infinity", {1, Inf, U}},
+            {"-iNfInItY 1", {2, MinusInf, One}},
+            {"+INF -inf", {2, Inf, MinusInf}},
+            {"na", {0, U, U}},
+            {"nan", {1, Nan, U}},
+            {"NaN -NAN", {2, Nan, MinusNan}},
+            {"nan(", {1, Nan, U}},
+            {"nan(123) 1", {1, Nan, U}},
+            {"NaN(0x1f)", {1, Nan, U}},
+            {"nanx", {1, Nan, U}},
+            {"nan1", {2, Nan, One}}};
 }
 
 std::vector<SampleCase> SignedZerosAndRangeLimits()
@@ -166,18 +200,39 @@ void ExpectSamples(const std::vector<SampleCase>& cases)
 {
     for (const SampleCase& c : cases) {
         const Scan actual = ScanWithNumtext(c.line);
-        EXPECT_TRUE(actual == c.expected) << Show(c.line) << ": got " << Show(actual) << ", expected "
-                                          << Show(c.expected);
+        EXPECT_TRUE(actual == c.expected)
+            << Show(c.line) << ": got " << Show(actual) << ", expected " << Show(c.expected);
     }
 }
 
-TEST(ScanSample, CountsAndWhiteSpace) { ExpectSamples(CountsAndWhiteSpace()); }
-TEST(ScanSample, IncompleteForms) { ExpectSamples(IncompleteForms()); }
-TEST(ScanSample, InfinityAndNan) { ExpectSamples(InfinityAndNan()); }
-TEST(ScanSample, SignedZerosAndRangeLimits) { ExpectSamples(SignedZerosAndRangeLimits()); }
-TEST(ScanSample, ExactProductsRoundOnce) { ExpectSamples(ExactProductsRoundOnce()); }
-TEST(ScanSample, LongInputsRoundCorrectly) { ExpectSamples(LongInputsRoundCorrectly()); }
-TEST(ScanSample, HexadecimalSubnormals) { ExpectSamples(HexadecimalSubnormals()); }
+TEST(ScanSample, CountsAndWhiteSpace)
+{
+    ExpectSamples(CountsAndWhiteSpace());
+}
+TEST(ScanSample, IncompleteForms)
+{
+    ExpectSamples(IncompleteForms());
+}
+TEST(ScanSample, InfinityAndNan)
+{
+    ExpectSamples(InfinityAndNan());
+}
+TEST(ScanSample, SignedZerosAndRangeLimits)
+{
+    ExpectSamples(SignedZerosAndRangeLimits());
+}
+TEST(ScanSample, ExactProductsRoundOnce)
+{
+    ExpectSamples(ExactProductsRoundOnce());
+}
+TEST(ScanSample, LongInputsRoundCorrectly)
+{
+    ExpectSamples(LongInputsRoundCorrectly());
+}
+TEST(ScanSample, HexadecimalSubnormals)
+{
+    ExpectSamples(HexadecimalSubnormals());
+}
 
 struct ExtentsCase {
     const char* line;
@@ -188,13 +243,23 @@ struct ExtentsCase {
 // Values outside int do not convert (glibc's own %d would wrap them).
 std::vector<ExtentsCase> ExtentsCases()
 {
-    return {{"", -1, {}},           {" \t\r\n", -1, {}},         {"8 4 2\n", 3, {8, 4, 2}},
-            {"  +8\t-4\r\n007", 3, {8, -4, 7}},                  {"64 32", 2, {64, 32}},
-            {"1,2", 1, {1}},        {"1.5 2", 1, {1}},           {"0x10 2", 1, {0}},
-            {"-", 0, {}},           {"- 1", 0, {}},              {"+-1", 0, {}},
+    return {{"", -1, {}},
+            {" \t\r\n", -1, {}},
+            {"8 4 2\n", 3, {8, 4, 2}},
+            {"  +8\t-4\r\n007", 3, {8, -4, 7}},
+            {"64 32", 2, {64, 32}},
+            {"1,2", 1, {1}},
+            {"1.5 2", 1, {1}},
+            {"0x10 2", 1, {0}},
+            {"-", 0, {}},
+            {"- 1", 0, {}},
+            {"+-1", 0, {}},
             {"2147483647 -2147483648 0", 3, {2147483647, -2147483648, 0}},
-            {"1 2147483648 3", 1, {1}}, {"-2147483649", 0, {}},  {"4294967297 1", 0, {}},
-            {"1 99999999999999999999", 1, {1}},                  {"000000000000000000000000000005 6", 2, {5, 6}}};
+            {"1 2147483648 3", 1, {1}},
+            {"-2147483649", 0, {}},
+            {"4294967297 1", 0, {}},
+            {"1 99999999999999999999", 1, {1}},
+            {"000000000000000000000000000005 6", 2, {5, 6}}};
 }
 
 TEST(ScanExtents, ReadsLikeScanfWithinIntRange)
@@ -227,7 +292,7 @@ std::vector<PrintCase> PrintCases()
             {-1e-20, "-0.0000000000000000"},
             {0.99999999999999995, "1.0000000000000000"},
             {123456.789, "123456.7890000000043074"},
-            {std::ldexp(1.0, -17), "0.0000076293945312"},  // exact ties round to even
+            {std::ldexp(1.0, -17), "0.0000076293945312"}, // exact ties round to even
             {std::ldexp(3.0, -17), "0.0000228881835938"},
             {std::ldexp(1.0, -54), "0.0000000000000001"},
             {std::ldexp(1.0, -55), "0.0000000000000000"},
@@ -282,9 +347,8 @@ std::string PrintWithGlibc(double value)
 
 TEST(FixedCasesAgainstGlibc, AreWhatGlibcDoes)
 {
-    for (const auto& cases : {CountsAndWhiteSpace(), IncompleteForms(), InfinityAndNan(),
-                              SignedZerosAndRangeLimits(), ExactProductsRoundOnce(), LongInputsRoundCorrectly(),
-                              HexadecimalSubnormals()})
+    for (const auto& cases : {CountsAndWhiteSpace(), IncompleteForms(), InfinityAndNan(), SignedZerosAndRangeLimits(),
+                              ExactProductsRoundOnce(), LongInputsRoundCorrectly(), HexadecimalSubnormals()})
         for (const SampleCase& c : cases) {
             const Scan glibc = ScanWithGlibc(c.line);
             EXPECT_TRUE(glibc == c.expected) << Show(c.line) << ": glibc " << Show(glibc);
@@ -336,7 +400,7 @@ void CompareAllStrings(const std::string& alphabet, std::size_t maxLength)
     long long count = 0;
     for (long long strings = 1, length = 0; length <= static_cast<long long>(maxLength); ++length)
         count += strings, strings *= static_cast<long long>(alphabet.size());
-    std::vector<std::size_t> digits;  // the next string as a number in base alphabet.size()
+    std::vector<std::size_t> digits; // the next string as a number in base alphabet.size()
     CompareScans("short strings", count, [&] {
         std::string line;
         for (std::size_t digit : digits)
@@ -354,10 +418,12 @@ void CompareAllStrings(const std::string& alphabet, std::size_t maxLength)
 
 TEST(ScanSampleAgainstGlibc, AllShortStrings)
 {
-    CompareAllStrings("015.eE+-xXpP \t", 6);                                // number forms
-    CompareAllStrings("infatyIN(1- \n", 6);                                 // words
-    CompareAllStrings("0x1.8p+e- af", 6);                                   // hex forms
-    CompareAllStrings(" \t\n\v\f\r\x01\x1c\x85\xa0\xff" "1-.,", 5);  // white space
+    CompareAllStrings("015.eE+-xXpP \t", 6); // number forms
+    CompareAllStrings("infatyIN(1- \n", 6);  // words
+    CompareAllStrings("0x1.8p+e- af", 6);    // hex forms
+    CompareAllStrings(" \t\n\v\f\r\x01\x1c\x85\xa0\xff"
+                      "1-.,",
+                      5); // white space
 }
 
 using Random = std::mt19937_64;
@@ -395,8 +461,8 @@ std::string RandomExponent(Random& random, const std::string& letters)
 std::string RandomToken(Random& random)
 {
     if (Uniform(random, 0, 7) == 0)
-        return Pick(random, {"nan", "NaN", "-nan", "nan(", "nan(12)", "inf", "-Inf", "infinity", "INFINITY",
-                             "infin", "in", "+", "-", ".", "e", "0x", "(", ","});
+        return Pick(random, {"nan", "NaN", "-nan", "nan(", "nan(12)", "inf", "-Inf", "infinity", "INFINITY", "infin",
+                             "in", "+", "-", ".", "e", "0x", "(", ","});
     const bool hex = Uniform(random, 0, 7) == 0;
     const std::string digits = hex ? "0123456789abcdefABCDEF" : "0123456789";
     std::string text = Pick(random, {"", "", "-", "+"}) + (hex ? Pick(random, {"0x", "0X"}) : "");
@@ -510,7 +576,7 @@ TEST(ScanSampleAgainstGlibc, HexadecimalSubnormals)
     Random random(13);
     CompareScans("hexadecimal subnormals", Scaled(200000), [&] {
         std::string digits(static_cast<std::size_t>(Uniform(random, 1, 20)), '0');
-        for (char& c : digits)  // many zeros, for exact and near ties
+        for (char& c : digits) // many zeros, for exact and near ties
             c = Uniform(random, 0, 1) == 0 ? '0' : "0123456789abcdef"[Uniform(random, 0, 15)];
         digits[0] = "123456789abcdef"[Uniform(random, 0, 14)];
         return "0x" + digits + "p-" + std::to_string(Uniform(random, 1000, 1160));
@@ -550,7 +616,7 @@ Extents ScanExtentsWithGlibc(const char* line)
 
 TEST(ScanExtentsAgainstGlibc, RandomLines)
 {
-    const std::vector<std::string> pieces = {"0", "7",  "-", "+",          " ",          "\t",
+    const std::vector<std::string> pieces = {"0",  "7", "-", "+",          " ",          "\t",
                                              "\n", "x", ".", "2147483647", "2147483648", "99999999999"};
     Random random(3);
     Compare(
@@ -572,10 +638,10 @@ TEST(ScanExtentsAgainstGlibc, RandomLines)
 TEST(PrintFixed16AgainstGlibc, RandomValues)
 {
     Random random(11);
-    Compare("printed values", Scaled(3000000), [&] { return RandomDouble(random); }, PrintWithNumtext,
-            PrintWithGlibc);
+    Compare(
+        "printed values", Scaled(3000000), [&] { return RandomDouble(random); }, PrintWithNumtext, PrintWithGlibc);
 }
 
-#endif  // __GLIBC__
+#endif // __GLIBC__
 
-}  // namespace
+} // namespace

@@ -14,12 +14,12 @@
 namespace {
 
 struct Known {
-  double x;
-  double sine;
-  double cosine;
+    double x;
+    double sine;
+    double cosine;
 };
 
-constexpr double kStep = 0x1.921fb54442d18p+1 / (1 << 20);  // pi_d / 2^20
+constexpr double kStep = 0x1.921fb54442d18p+1 / (1 << 20); // pi_d / 2^20
 
 // Correctly rounded values, from MPFR.
 constexpr Known kKnown[] = {
@@ -46,34 +46,40 @@ constexpr Known kKnown[] = {
     {1048575 * kStep, 0x1.921fb54444032p-19, -0x1.fffffffff6216p-1},
 };
 
-std::uint64_t Bits(double value) { return std::bit_cast<std::uint64_t>(value); }
-
-TEST(SinCosValues, KnownArgumentsGiveTheirBits) {
-  for (const Known& known : kKnown) {
-    double sine = 0, cosine = 0;
-    SinCos(known.x, &sine, &cosine);
-    EXPECT_EQ(Bits(sine), Bits(known.sine)) << std::hexfloat << known.x;
-    EXPECT_EQ(Bits(cosine), Bits(known.cosine)) << std::hexfloat << known.x;
-  }
+std::uint64_t Bits(double value)
+{
+    return std::bit_cast<std::uint64_t>(value);
 }
 
-TEST(SinCosValues, ZeroKeepsItsSign) {
-  double sine = 1, cosine = 0;
-  SinCos(0.0, &sine, &cosine);
-  EXPECT_EQ(Bits(sine), Bits(0.0));
-  EXPECT_EQ(cosine, 1.0);
-  SinCos(-0.0, &sine, &cosine);
-  EXPECT_EQ(Bits(sine), Bits(-0.0));
-  EXPECT_EQ(cosine, 1.0);
+TEST(SinCosValues, KnownArgumentsGiveTheirBits)
+{
+    for (const Known& known : kKnown) {
+        double sine = 0, cosine = 0;
+        SinCos(known.x, &sine, &cosine);
+        EXPECT_EQ(Bits(sine), Bits(known.sine)) << std::hexfloat << known.x;
+        EXPECT_EQ(Bits(cosine), Bits(known.cosine)) << std::hexfloat << known.x;
+    }
 }
 
-TEST(SinCosValues, ArgumentsOutsideTheRangeGiveNaN) {
-  for (const double x : {4.5, -5.0, std::numeric_limits<double>::infinity(),
-                         std::numeric_limits<double>::quiet_NaN()}) {
-    double sine = 0, cosine = 0;
-    SinCos(x, &sine, &cosine);
-    EXPECT_TRUE(std::isnan(sine) && std::isnan(cosine)) << x;
-  }
+TEST(SinCosValues, ZeroKeepsItsSign)
+{
+    double sine = 1, cosine = 0;
+    SinCos(0.0, &sine, &cosine);
+    EXPECT_EQ(Bits(sine), Bits(0.0));
+    EXPECT_EQ(cosine, 1.0);
+    SinCos(-0.0, &sine, &cosine);
+    EXPECT_EQ(Bits(sine), Bits(-0.0));
+    EXPECT_EQ(cosine, 1.0);
 }
 
-}  // namespace
+TEST(SinCosValues, ArgumentsOutsideTheRangeGiveNaN)
+{
+    for (const double x :
+         {4.5, -5.0, std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
+        double sine = 0, cosine = 0;
+        SinCos(x, &sine, &cosine);
+        EXPECT_TRUE(std::isnan(sine) && std::isnan(cosine)) << x;
+    }
+}
+
+} // namespace

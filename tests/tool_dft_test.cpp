@@ -27,7 +27,7 @@
 namespace {
 
 struct Box {
-    std::vector<int> padded;                    // x first
+    std::vector<int> padded;                        // x first
     std::vector<std::pair<double, double>> samples; // x fastest
 };
 
@@ -118,8 +118,8 @@ Box RunTool(const std::string& tool, const std::string& input)
 {
     // CTest runs each test of this program as a process of its own, in
     // parallel: every test needs its own input file.
-    const std::string inputPath = testing::TempDir() + "spek_dft_input_" +
-        testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
+    const std::string inputPath =
+        testing::TempDir() + "spek_dft_input_" + testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
     std::ofstream(inputPath, std::ios::binary) << input;
     const std::string output = RunCaptured(ToolPath(tool), inputPath);
 
@@ -160,7 +160,7 @@ std::string InputText(const std::vector<int>& declared, const std::vector<std::p
 
 // The declared samples placed in the zero-padded box.
 std::vector<std::complex<long double>> PaddedBox(const std::vector<int>& declared, const std::vector<int>& padded,
-                                                  const std::vector<std::pair<double, double>>& samples)
+                                                 const std::vector<std::pair<double, double>>& samples)
 {
     const std::size_t axes = declared.size();
     const int nx = declared[0], ny = axes > 1 ? declared[1] : 1;
@@ -229,7 +229,8 @@ std::vector<std::vector<int>> Shapes()
     for (int nx : {1, 2, 3, 4, 7})
         for (int ny : {1, 2, 3, 6})
             shapes.push_back({nx, ny});
-    for (const auto& s : std::vector<std::vector<int>>{{1, 1, 1}, {2, 2, 2}, {3, 2, 5}, {1, 3, 2}, {4, 1, 3}, {5, 5, 1}, {2, 3, 4}})
+    for (const auto& s :
+         std::vector<std::vector<int>>{{1, 1, 1}, {2, 2, 2}, {3, 2, 5}, {1, 3, 2}, {4, 1, 3}, {5, 5, 1}, {2, 3, 4}})
         shapes.push_back(s);
     return shapes;
 }
@@ -251,8 +252,8 @@ TEST(Tools, AgreeWithADirectMultidimensionalTransform)
                 DirectAlongAxis(expected, padded, axis, direction);
             double scale = 0;
             const double difference = MaxDifference(box, expected, &scale);
-            EXPECT_LE(difference, 1e-15 * scale * 8) << "shape of " << declared.size() << " axes, first "
-                                                     << declared[0] << ", direction " << direction;
+            EXPECT_LE(difference, 1e-15 * scale * 8)
+                << "shape of " << declared.size() << " axes, first " << declared[0] << ", direction " << direction;
         }
     }
 }

@@ -111,8 +111,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     char header[LineBufferSize] = {};
     const void* newline = std::memchr(input, '\n', inputSize < LineBufferSize - 1 ? inputSize : LineBufferSize - 1);
     const std::size_t headerLength = newline != nullptr
-        ? static_cast<std::size_t>(static_cast<const char*>(newline) - input) + 1
-        : (inputSize < LineBufferSize - 1 ? inputSize : LineBufferSize - 1);
+                                         ? static_cast<std::size_t>(static_cast<const char*>(newline) - input) + 1
+                                         : (inputSize < LineBufferSize - 1 ? inputSize : LineBufferSize - 1);
     std::memcpy(header, input, headerLength);
     int extents[3] = {0, 0, 0};
     bool declared = ScanExtents(header, tool.axes, extents) == tool.axes;
