@@ -2,13 +2,17 @@
 that every build prints the same bytes (a CR before LF, the Windows line
 end, is ignored). Usage: cross_platform_check.py BUILD_DIR [BUILD_DIR ...]
 
-Windows builds (folders whose tools end in .exe) run under wine.
+Windows builds (folders whose tools end in .exe) run under wine. Builds whose
+programs this machine cannot run (32-bit builds where the kernel refuses
+32-bit programs) are left out with a notice; at least two must remain.
 """
 import hashlib
 import os
 import random
 import subprocess
 import sys
+
+from windows_programs import can_run, command_for
 
 
 def random_value(rng):
@@ -61,11 +65,13 @@ def inputs():
     return cases
 
 
-def run(build, tool, data):
+def program_path(build, tool):
     path = os.path.join(build, tool)
-    command = [path]
-    if not os.path.exists(path) and os.path.exists(path + ".exe"):
-        command = ["wine", path + ".exe"]
+    return path if os.path.exists(path) or not os.path.exists(path + ".exe") else path + ".exe"
+
+
+def run(build, tool, data):
+    command = command_for(program_path(build, tool))
     env = dict(os.environ, WINEDEBUG="-all")
     result = subprocess.run(command, input=data, stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=env, timeout=600)
     if result.returncode != 0:
@@ -74,6 +80,12 @@ def run(build, tool, data):
 
 
 def main(builds):
+    skipped = [build for build in builds if not can_run(program_path(build, "spekline"))]
+    for build in skipped:
+        print("NOT RUN: this machine cannot run the programs of %s" % build)
+    builds = [build for build in builds if build not in skipped]
+    if len(builds) < 2:
+        raise SystemExit("fewer than two builds can run here: nothing to compare")
     failures = 0
     for index, (tool, data) in enumerate(inputs()):
         outputs = {build: run(build, tool, data) for build in builds}

@@ -12,12 +12,14 @@ import tarfile
 import tempfile
 import zipfile
 
+from windows_programs import can_run, command_for
+
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 EXAMPLES = {"line": "line.txt", "plane": "plane.txt", "cube": "cube.txt"}
 
 
 def run(program, example):
-    command = ["wine", program] if program.endswith(".exe") else [program]
+    command = command_for(program)
     with open(os.path.join(ROOT, "examples", example), "rb") as data:
         result = subprocess.run(command, stdin=data, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
                                 env=dict(os.environ, WINEDEBUG="-all"), timeout=120)
@@ -38,22 +40,24 @@ def find(folder, name):
     return hits[0] if hits else None
 
 
-def check_package(build, package, windows):
+def check_package(build, package, windows, runnable):
+    """Problems of one package: programs, man pages and links missing, or
+    (where this machine can run them) printing something else than the
+    built programs."""
     problems = []
     with tempfile.TemporaryDirectory() as folder:
         unpack(package, folder)
         suffix = ".exe" if windows else ""
         for kind, example in EXAMPLES.items():
             tool = "spek" + kind
-            built = run(os.path.join(build, tool + suffix), example)
-            inverse_built = run(os.path.join(build, "i" + tool + suffix), example)
-            for name, expected in [(tool, built), ("i" + tool, inverse_built)]:
+            for name in [tool, "i" + tool]:
                 program = find(folder, name + suffix)
                 if program is None:
                     problems.append("%s lacks %s" % (package, name + suffix))
-                    continue
-                if run(program, example) != expected or expected[0] != 0:
-                    problems.append("%s: %s prints something else than the built program" % (package, name))
+                elif runnable:
+                    expected = run(os.path.join(build, name + suffix), example)
+                    if run(program, example) != expected or expected[0] != 0:
+                        problems.append("%s: %s prints something else than the built program" % (package, name))
             if not windows and find(folder, tool + ".1") is None:
                 problems.append("%s lacks the man page %s.1" % (package, tool))
             if not windows and not os.path.islink(find(folder, "i" + tool) or ""):
@@ -69,13 +73,16 @@ def main(builds):
         subprocess.run(["cmake", "."], cwd=build, check=True, stdout=subprocess.DEVNULL)
         subprocess.run(["cpack"], cwd=build, check=True, stdout=subprocess.DEVNULL)
         windows = os.path.exists(os.path.join(build, "spekline.exe"))
+        runnable = can_run(os.path.join(build, "spekline" + (".exe" if windows else "")))
+        if not runnable:
+            print("NOT RUN: this machine cannot run the programs of %s; checking what the packages hold" % build)
         patterns = ["*.zip"] if windows else ["*.deb", "*.tar.gz"]
         packages = [p for pattern in patterns for p in glob.glob(os.path.join(build, pattern))]
         if len(packages) != len(patterns):
             print("FAIL: %s: expected %s, found %s" % (build, patterns, packages))
             failures += 1
         for package in packages:
-            problems = check_package(build, package, windows)
+            problems = check_package(build, package, windows, runnable)
             for problem in problems:
                 print("FAIL: " + problem)
             failures += bool(problems)
