@@ -143,7 +143,8 @@ def main(builds):
                 print("FAIL: " + problem)
             failures += bool(problems)
             passes += not problems
-            print("%s: %s" % (os.path.basename(package), "unpacks and runs" if not problems else "BROKEN"))
+            verdict = "unpacks and runs" if runnable else "unpacks, holds what it should"
+            print("%s: %s" % (os.path.basename(package), verdict if not problems else "BROKEN"))
     print("%d passed, %d failed" % (passes, failures))
     return 1 if failures else 0
 
