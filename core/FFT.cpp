@@ -1,10 +1,14 @@
 #include "FFT.h"
 
+#include "FFT_paths.h"
+#include "FFT_stages.h"
 #include "sincos.h"
 
 #include <cfloat>
 #include <cstdint>
 #include <cstdlib>
+#include <algorithm>
+#include <cstddef>
 #include <utility>
 
 // Every double operation must round to double at once, as SSE2 does; the
@@ -34,9 +38,9 @@ void FillTwiddles(int N, Complex* table)
         SinCos(static_cast<double>(k) * h, &table[k].im, &table[k].re);
 }
 
-// Exchanges the samples at i and at the bit-reversed index of i, once per
-// pair (from the lower index); 0 and N-1 are fixed points.
-void BitReverse(int N, Complex* line)
+// Exchanges the rows of width samples at i and at the bit-reversed index of
+// i, once per pair (from the lower index); 0 and N-1 are fixed points.
+void BitReverse(int N, Complex* rows, int width = 1)
 {
     for (int i = 1; i < N - 1; ++i) {
         int j = 0;
@@ -45,7 +49,9 @@ void BitReverse(int N, Complex* line)
                 j |= c;
         }
         if (i < j)
-            std::swap(line[i], line[j]);
+            std::swap_ranges(rows + static_cast<std::ptrdiff_t>(i) * width,
+                             rows + static_cast<std::ptrdiff_t>(i + 1) * width,
+                             rows + static_cast<std::ptrdiff_t>(j) * width);
     }
 }
 
@@ -95,39 +101,63 @@ void BitReverseByTiles(int N, Complex* line)
     }
 }
 
-// Butterflies within one stage are independent of each other, so they may
-// run in any order: every butterfly still combines the same two samples with
-// the same twiddle and gives the same bits. The stages therefore run block
-// by block (all short stages within one cache-sized block before the next
-// block) and each stage group by group, which walks memory in order instead
-// of sweeping the whole line once per twiddle.
-constexpr int CacheBlockLength = 1 << 12;
-
-// Butterflies (p, p + m) with the twiddle of index k * (N / m), d applied:
-// exp(d * pi * i * k / m). The complex product is always formed in full,
-// even for the twiddle 1 + 0i, so signed zeros, infinities and NaNs travel
-// the same way through every butterfly.
-void Butterfly(Complex* line, int p, int m, const Complex& twiddle, double direction)
+// The SSE2 path: every x86-64 processor has it, and the 32-bit builds
+// require it.
+void LineStagesSSE2(Complex* line, int N, const Complex* table, double direction)
 {
-    const double wRe = twiddle.re;
-    const double wIm = twiddle.im * direction;
-    const Complex a = line[p];
-    const Complex b = line[p + m];
-    const double tRe = b.re * wRe - b.im * wIm;
-    const double tIm = b.re * wIm + b.im * wRe;
-    line[p + m] = Complex{a.re - tRe, a.im - tIm};
-    line[p] = Complex{a.re + tRe, a.im + tIm};
+    LineStages<__m128d>(line, N, N, table, direction);
 }
 
-// The stage of half-span m over samples [start, start + length), a multiple
-// of 2m: group after group of 2m samples, twiddle index k ascending within.
-void StageOverRange(int N, int m, const Complex* table, Complex* line, int start, int length, double direction)
+void ColumnStagesSSE2(Complex* panel, int N, int width, const Complex* table, double direction)
 {
-    const int step = N / m;
-    for (int group = start; group < start + length; group += 2 * m) {
-        for (int k = 0; k < m; ++k)
-            Butterfly(line, group + k, m, table[k * step], direction);
+    ColumnStages<__m128d>(panel, N, width, table, direction);
+}
+
+struct PathStages {
+    void (*line)(Complex* line, int N, const Complex* table, double direction);
+    void (*columns)(Complex* panel, int N, int width, const Complex* table, double direction);
+};
+
+const PathStages Paths[FFTPathCount] = {
+    {LineStagesSSE2, ColumnStagesSSE2},
+#if defined(SPEK_WIDE_PATHS)
+    {LineStagesAVX2, ColumnStagesAVX2},
+    {LineStagesAVX512, ColumnStagesAVX512},
+#else
+    {nullptr, nullptr},
+    {nullptr, nullptr},
+#endif
+};
+
+bool ProcessorHas(int path)
+{
+#if defined(SPEK_WIDE_PATHS)
+    if (path == AVX2Path)
+        return __builtin_cpu_supports("avx2");
+    if (path == AVX512Path)
+        return __builtin_cpu_supports("avx512f");
+#endif
+    return path == SSE2Path;
+}
+
+int WidestPath()
+{
+    int widest = SSE2Path;
+    for (int path = 0; path < FFTPathCount; ++path) {
+        if (FFTPathAvailable(path))
+            widest = path;
     }
+    return widest;
+}
+
+// The path FFT runs on; chosen at the first transform unless set before.
+int CurrentPath = -1;
+
+const PathStages& Stages()
+{
+    if (CurrentPath < 0)
+        CurrentPath = WidestPath();
+    return Paths[CurrentPath];
 }
 
 } // namespace
@@ -169,14 +199,26 @@ void FFT(int N, const Complex* table, Complex* line, int direction)
         BitReverseByTiles(N, line);
     else if (N > 2)
         BitReverse(N, line);
-    const double d = static_cast<double>(direction);
-    const int block = N < CacheBlockLength ? N : CacheBlockLength;
-    for (int start = 0; start < N; start += block) {
-        for (int m = 1; m < block; m *= 2)
-            StageOverRange(N, m, table, line, start, block, d);
-    }
-    for (int m = block; m < N; m *= 2)
-        StageOverRange(N, m, table, line, 0, N, d);
+    Stages().line(line, N, table, static_cast<double>(direction));
+}
+
+void FFTColumns(int N, const Complex* table, Complex* panel, int width, int direction)
+{
+    if (width == 1)
+        return FFT(N, table, panel, direction);
+    if (N > 2)
+        BitReverse(N, panel, width);
+    Stages().columns(panel, N, width, table, static_cast<double>(direction));
+}
+
+bool FFTPathAvailable(int path)
+{
+    return path >= 0 && path < FFTPathCount && Paths[path].line != nullptr && ProcessorHas(path);
+}
+
+void UseFFTPath(int path)
+{
+    CurrentPath = FFTPathAvailable(path) ? path : WidestPath();
 }
 
 void ClearFFT(Complex* table)

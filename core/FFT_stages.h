@@ -1,0 +1,417 @@
+// The butterfly stages of the transform, written once for every vector
+// width and compiled once per instruction set: FFT.cpp (SSE2), FFT_avx2.cpp
+// and FFT_avx512.cpp each include this file. Everything here has internal
+// linkage, so the linker can never let one instruction set's copy of a
+// function stand in for another's.
+//
+// Every butterfly combines the same two samples with the same twiddle and
+// the same operations as the plain scalar order, lane by lane:
+//   w = table[k * (N / m)], wIm = table.im * direction,
+//   tRe = b.re * wRe - b.im * wIm, tIm = b.re * wIm + b.im * wRe,
+//   b' = a - t, a' = a + t.
+// When both operands of an operation are NaNs, x86 returns the first one, so
+// the operands must keep their sides. Compilers treat addition as
+// commutative and may swap its operands (to fold a load, say), so every
+// addition that can meet two NaNs goes through AddInOrder, an instruction
+// whose operand order the compiler cannot change. A multiplication always
+// has a twiddle part (never a NaN) as one operand, and a subtraction is
+// never reordered, so those two use the plain intrinsics.
+#pragma once
+
+#include "FFT.h"
+
+#include <immintrin.h>
+
+namespace {
+
+// ---- Vectors of 1 (SSE2 or AVX), 2 (AVX) or 4 (AVX-512) samples, re and im
+// interleaved as in memory.
+
+template <class V>
+constexpr int SamplesPer = sizeof(V) / sizeof(Complex);
+
+template <class V>
+V Load(const Complex* p);
+template <class V>
+V Signs(double direction);
+
+template <>
+inline __m128d Load<__m128d>(const Complex* p)
+{
+    return _mm_loadu_pd(&p->re);
+}
+inline void Store(Complex* p, __m128d v)
+{
+    _mm_storeu_pd(&p->re, v);
+}
+inline __m128d Sub(__m128d a, __m128d b)
+{
+    return _mm_sub_pd(a, b);
+}
+inline __m128d Mul(__m128d a, __m128d b)
+{
+    return _mm_mul_pd(a, b);
+}
+inline __m128d AddInOrder(__m128d a, __m128d b)
+{
+#if defined(__AVX__)
+    __m128d sum;
+    asm("vaddpd %2, %1, %0" : "=x"(sum) : "x"(a), "x"(b));
+    return sum;
+#else
+    asm("addpd %1, %0" : "+x"(a) : "x"(b));
+    return a;
+#endif
+}
+inline __m128d RealParts(__m128d v)
+{
+    return _mm_unpacklo_pd(v, v);
+}
+inline __m128d ImaginaryParts(__m128d v)
+{
+    return _mm_unpackhi_pd(v, v);
+}
+inline __m128d SwapParts(__m128d v)
+{
+    return _mm_shuffle_pd(v, v, 1);
+}
+// (p.re - q.re, p.im + q.im)
+inline __m128d SubtractAdd(__m128d p, __m128d q)
+{
+#if defined(__AVX__)
+    return _mm_addsub_pd(p, q);
+#else
+    return _mm_move_sd(AddInOrder(p, q), Sub(p, q));
+#endif
+}
+template <>
+inline __m128d Signs<__m128d>(double direction)
+{
+    return _mm_set_pd(direction, 1.0);
+}
+// Entries index, index + stride, ... of the table, one per sample.
+inline __m128d GatherEntries(const Complex* table, int index, int, __m128d*)
+{
+    return Load<__m128d>(table + index);
+}
+
+#if defined(__AVX__)
+template <>
+inline __m256d Load<__m256d>(const Complex* p)
+{
+    return _mm256_loadu_pd(&p->re);
+}
+inline void Store(Complex* p, __m256d v)
+{
+    _mm256_storeu_pd(&p->re, v);
+}
+inline __m256d Sub(__m256d a, __m256d b)
+{
+    return _mm256_sub_pd(a, b);
+}
+inline __m256d Mul(__m256d a, __m256d b)
+{
+    return _mm256_mul_pd(a, b);
+}
+inline __m256d AddInOrder(__m256d a, __m256d b)
+{
+    __m256d sum;
+    asm("vaddpd %2, %1, %0" : "=x"(sum) : "x"(a), "x"(b));
+    return sum;
+}
+inline __m256d RealParts(__m256d v)
+{
+    return _mm256_movedup_pd(v);
+}
+inline __m256d ImaginaryParts(__m256d v)
+{
+    return _mm256_permute_pd(v, 0xF);
+}
+inline __m256d SwapParts(__m256d v)
+{
+    return _mm256_permute_pd(v, 0x5);
+}
+inline __m256d SubtractAdd(__m256d p, __m256d q)
+{
+    return _mm256_addsub_pd(p, q);
+}
+template <>
+inline __m256d Signs<__m256d>(double direction)
+{
+    return _mm256_set_pd(direction, 1.0, direction, 1.0);
+}
+inline __m256d GatherEntries(const Complex* table, int index, int stride, __m256d*)
+{
+    return _mm256_set_m128d(_mm_loadu_pd(&table[index + stride].re), _mm_loadu_pd(&table[index].re));
+}
+#endif
+
+#if defined(__AVX512F__)
+// The all-lanes mask: GCC 12's unmasked forms of some of these intrinsics
+// warn about an uninitialised operand of their own.
+constexpr __mmask8 AllLanes = 0xFF;
+
+template <>
+inline __m512d Load<__m512d>(const Complex* p)
+{
+    return _mm512_loadu_pd(&p->re);
+}
+inline void Store(Complex* p, __m512d v)
+{
+    _mm512_storeu_pd(&p->re, v);
+}
+inline __m512d Sub(__m512d a, __m512d b)
+{
+    return _mm512_sub_pd(a, b);
+}
+inline __m512d Mul(__m512d a, __m512d b)
+{
+    return _mm512_mul_pd(a, b);
+}
+inline __m512d AddInOrder(__m512d a, __m512d b)
+{
+    __m512d sum;
+    asm("vaddpd %2, %1, %0" : "=v"(sum) : "v"(a), "v"(b));
+    return sum;
+}
+inline __m512d RealParts(__m512d v)
+{
+    return _mm512_maskz_movedup_pd(AllLanes, v);
+}
+inline __m512d ImaginaryParts(__m512d v)
+{
+    return _mm512_maskz_permute_pd(AllLanes, v, 0xFF);
+}
+inline __m512d SwapParts(__m512d v)
+{
+    return _mm512_maskz_permute_pd(AllLanes, v, 0x55);
+}
+// The real lanes take the difference, the imaginary lanes the sum.
+inline __m512d SubtractAdd(__m512d p, __m512d q)
+{
+    return _mm512_mask_sub_pd(AddInOrder(p, q), 0x55, p, q);
+}
+template <>
+inline __m512d Signs<__m512d>(double direction)
+{
+    return _mm512_set_pd(direction, 1.0, direction, 1.0, direction, 1.0, direction, 1.0);
+}
+inline __m512d GatherEntries(const Complex* table, int index, int stride, __m512d*)
+{
+    const __m256d low = GatherEntries(table, index, stride, static_cast<__m256d*>(nullptr));
+    const __m256d high = GatherEntries(table, index + 2 * stride, stride, static_cast<__m256d*>(nullptr));
+    return _mm512_maskz_insertf64x4(AllLanes, _mm512_castpd256_pd512(low), high, 1);
+}
+#endif
+
+// ---- Butterflies
+
+// A twiddle with the direction applied, (wRe, wIm) per sample, and the same
+// with its parts swapped, (wIm, wRe), ready for the complex product.
+template <class V>
+struct Twiddle {
+    V parts;
+    V swapped;
+};
+
+// The twiddles of table entries index, index + stride, ... for the samples
+// of one vector: wIm = table.im * direction, wRe multiplied by 1.
+template <class V>
+Twiddle<V> LoadTwiddle(const Complex* table, int index, int stride, V signs)
+{
+    const V parts = Mul(GatherEntries(table, index, stride, static_cast<V*>(nullptr)), signs);
+    return Twiddle<V>{parts, SwapParts(parts)};
+}
+
+// (a, b) becomes (a + t, a - t) with t = b * w:
+// tRe = b.re * wRe - b.im * wIm and tIm = b.re * wIm + b.im * wRe.
+template <class V>
+void Butterfly(V& a, V& b, const Twiddle<V>& w)
+{
+    const V t = SubtractAdd(Mul(RealParts(b), w.parts), Mul(ImaginaryParts(b), w.swapped));
+    b = Sub(a, t);
+    a = AddInOrder(a, t);
+}
+
+// ---- Stages over rows
+//
+// All stages work on `rows` rows of `width` samples, row r at data + r *
+// width. Row r, column j stands for the position whose twiddle index within
+// the stage of half-span h rows is k = (r mod h) * unit + (column0 + j) *
+// across, read from table entry k * (N / (h * unit)). A contiguous line is
+// rows of width unit (across 1); an upper part of a long line gathered into
+// a panel is rows of `width` of its columns (unit the line's row length);
+// interleaved columns of a plane are rows of width columns (unit 1, across 0:
+// all columns of a row share one twiddle).
+struct RowLayout {
+    Complex* data;
+    int rows;
+    int width;
+    int unit;
+    int column0;
+    int across;
+};
+
+// The stages of half-span h and 2h rows at once, in four-row groups:
+// (0, 1) and (2, 3) in the first stage, (0, 2) and (1, 3) in the second.
+template <class V>
+void TwoStages(const RowLayout& layout, int h, int N, const Complex* table, V signs)
+{
+    const int width = layout.width;
+    const int step1 = N / (h * layout.unit);
+    const int step2 = step1 / 2;
+    for (int i = 0; i < h; ++i) {
+        for (int j = 0; j < width; j += SamplesPer<V>) {
+            const int k = i * layout.unit + (layout.column0 + j) * layout.across;
+            const auto w1 = LoadTwiddle(table, k * step1, layout.across * step1, signs);
+            const auto w2 = LoadTwiddle(table, k * step2, layout.across * step2, signs);
+            const auto w3 = LoadTwiddle(table, (k + h * layout.unit) * step2, layout.across * step2, signs);
+            for (int group = 0; group < layout.rows; group += 4 * h) {
+                Complex* p0 = layout.data + static_cast<std::ptrdiff_t>(group + i) * width + j;
+                Complex* p1 = p0 + static_cast<std::ptrdiff_t>(h) * width;
+                Complex* p2 = p1 + static_cast<std::ptrdiff_t>(h) * width;
+                Complex* p3 = p2 + static_cast<std::ptrdiff_t>(h) * width;
+                V x0 = Load<V>(p0), x1 = Load<V>(p1), x2 = Load<V>(p2), x3 = Load<V>(p3);
+                Butterfly(x0, x1, w1);
+                Butterfly(x2, x3, w1);
+                Butterfly(x0, x2, w2);
+                Butterfly(x1, x3, w3);
+                Store(p0, x0);
+                Store(p1, x1);
+                Store(p2, x2);
+                Store(p3, x3);
+            }
+        }
+    }
+}
+
+// The stage of half-span h rows alone.
+template <class V>
+void OneStage(const RowLayout& layout, int h, int N, const Complex* table, V signs)
+{
+    const int width = layout.width;
+    const int step = N / (h * layout.unit);
+    for (int i = 0; i < h; ++i) {
+        for (int j = 0; j < width; j += SamplesPer<V>) {
+            const int k = i * layout.unit + (layout.column0 + j) * layout.across;
+            const auto w = LoadTwiddle(table, k * step, layout.across * step, signs);
+            for (int group = 0; group < layout.rows; group += 2 * h) {
+                Complex* p0 = layout.data + static_cast<std::ptrdiff_t>(group + i) * width + j;
+                Complex* p1 = p0 + static_cast<std::ptrdiff_t>(h) * width;
+                V x0 = Load<V>(p0), x1 = Load<V>(p1);
+                Butterfly(x0, x1, w);
+                Store(p0, x0);
+                Store(p1, x1);
+            }
+        }
+    }
+}
+
+// One stage (count 1) or two (count 2) from half-span h rows on, with the
+// widest vector of the path that a row of the layout fills.
+template <class V>
+void Stages(const RowLayout& layout, int h, int count, int N, const Complex* table, double direction)
+{
+    const V signs = Signs<V>(direction);
+    if (count == 2)
+        TwoStages(layout, h, N, table, signs);
+    else
+        OneStage(layout, h, N, table, signs);
+}
+
+template <class Wide>
+void StagesOfWidth(const RowLayout& layout, int h, int count, int N, const Complex* table, double direction)
+{
+    if constexpr (SamplesPer < Wide >> 2) {
+        if (layout.width >= SamplesPer<Wide>)
+            return Stages<Wide>(layout, h, count, N, table, direction);
+    }
+#if defined(__AVX__)
+    if (layout.width >= 2)
+        return Stages<__m256d>(layout, h, count, N, table, direction);
+#endif
+    Stages<__m128d>(layout, h, count, N, table, direction);
+}
+
+// Every stage over the rows, h = 1, 2, 4, ..., rows / 2, two at a time.
+template <class Wide>
+void RowStages(const RowLayout& layout, int N, const Complex* table, double direction)
+{
+    int h = 1;
+    for (; 4 * h <= layout.rows; h *= 4)
+        StagesOfWidth<Wide>(layout, h, 2, N, table, direction);
+    if (2 * h <= layout.rows)
+        StagesOfWidth<Wide>(layout, h, 1, N, table, direction);
+}
+
+// ---- A whole line
+
+// Lines up to this length run every stage within a block that stays in the
+// level-2 cache.
+constexpr int BlockLength = 1 << 12;
+// Longer lines run their upper stages on panels of at most PanelRows rows
+// of at least PanelSamples / PanelRows columns, gathered into a buffer that
+// stays in the level-1 cache.
+constexpr int PanelSamples = 1 << 11;
+constexpr int PanelRows = 1 << 8;
+
+// Stages of half-span 1, 2, ..., n / 2 over the n <= BlockLength samples at
+// segment: stage m treats them as rows of m samples, two stages at a time.
+template <class Wide>
+void BlockStages(Complex* segment, int n, int N, const Complex* table, double direction)
+{
+    for (int m = 1; m < n;) {
+        const int count = 4 * m <= n ? 2 : 1;
+        StagesOfWidth<Wide>(RowLayout{segment, n / m, m, m, 0, 1}, 1, count, N, table, direction);
+        m <<= count;
+    }
+}
+
+// The stages of half-span blockLength and up over the n samples at segment,
+// whose blocks of blockLength samples have had all their shorter stages:
+// panel by panel of columns, each gathered, transformed and put back.
+template <class Wide>
+void UpperStages(Complex* segment, int n, int blockLength, int N, const Complex* table, double direction)
+{
+    alignas(64) Complex panel[PanelSamples];
+    const int rows = n / blockLength;
+    const int width = blockLength < PanelSamples / rows ? blockLength : PanelSamples / rows;
+    for (int column0 = 0; column0 < blockLength; column0 += width) {
+        for (int r = 0; r < rows; ++r) {
+            const Complex* from = segment + static_cast<std::ptrdiff_t>(r) * blockLength + column0;
+            for (int j = 0; j < width; ++j)
+                panel[r * width + j] = from[j];
+        }
+        RowStages<Wide>(RowLayout{panel, rows, width, blockLength, column0, 1}, N, table, direction);
+        for (int r = 0; r < rows; ++r) {
+            Complex* to = segment + static_cast<std::ptrdiff_t>(r) * blockLength + column0;
+            for (int j = 0; j < width; ++j)
+                to[j] = panel[r * width + j];
+        }
+    }
+}
+
+// Every stage over the n samples at segment (n a power of two, segment at a
+// multiple of n within the line of N), already in bit-reversed order.
+template <class Wide>
+void LineStages(Complex* segment, int n, int N, const Complex* table, double direction)
+{
+    if (n <= BlockLength)
+        return BlockStages<Wide>(segment, n, N, table, direction);
+    const int rows = n / BlockLength < PanelRows ? n / BlockLength : PanelRows;
+    const int blockLength = n / rows;
+    for (int start = 0; start < n; start += blockLength)
+        LineStages<Wide>(segment + start, blockLength, N, table, direction);
+    UpperStages<Wide>(segment, n, blockLength, N, table, direction);
+}
+
+// Every stage of N-sample columns interleaved across a panel of `width`
+// columns (sample i of column j at panel[i * width + j]), rows already in
+// bit-reversed order.
+template <class Wide>
+void ColumnStages(Complex* panel, int N, int width, const Complex* table, double direction)
+{
+    RowStages<Wide>(RowLayout{panel, N, width, 1, 0, 0}, N, table, direction);
+}
+
+} // namespace
