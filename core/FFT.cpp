@@ -39,15 +39,15 @@ void FillTwiddles(int N, Complex* table)
 }
 
 // Exchanges the rows of width samples at i and at the bit-reversed index of
-// i, once per pair (from the lower index); 0 and N-1 are fixed points.
-void BitReverse(int N, Complex* rows, int width = 1)
+// i, once per pair (from the lower index). The reversed index j is counted
+// along with i: adding one to i adds one to j from the top bit down.
+void BitReverse(int N, Complex* rows, int width)
 {
-    for (int i = 1; i < N - 1; ++i) {
-        int j = 0;
-        for (int b = 1, c = N / 2; b <= i; b *= 2, c /= 2) {
-            if (i & b)
-                j |= c;
-        }
+    for (int i = 1, j = 0; i < N; ++i) {
+        int bit = N >> 1;
+        for (; j & bit; bit >>= 1)
+            j ^= bit;
+        j |= bit;
         if (i < j)
             std::swap_ranges(rows + static_cast<std::ptrdiff_t>(i) * width,
                              rows + static_cast<std::ptrdiff_t>(i + 1) * width,
@@ -74,7 +74,7 @@ int ReverseBits(int value, int bits)
 // together; within a tile that is its own partner, each pair is exchanged
 // once from its lower index. The pairs are disjoint, so the order of the
 // exchanges does not change the result.
-constexpr int TileBits = 5;
+constexpr int TileBits = 3;
 
 void BitReverseByTiles(int N, Complex* line)
 {
@@ -105,7 +105,7 @@ void BitReverseByTiles(int N, Complex* line)
 // require it.
 void LineStagesSSE2(Complex* line, int N, const Complex* table, double direction)
 {
-    LineStages<__m128d>(line, N, N, table, direction);
+    AllLineStages<__m128d>(line, N, table, direction);
 }
 
 void ColumnStagesSSE2(Complex* panel, int N, int width, const Complex* table, double direction)
@@ -198,7 +198,7 @@ void FFT(int N, const Complex* table, Complex* line, int direction)
     if (N >= (1 << (2 * TileBits + 2)))
         BitReverseByTiles(N, line);
     else if (N > 2)
-        BitReverse(N, line);
+        BitReverse(N, line, 1);
     Stages().line(line, N, table, static_cast<double>(direction));
 }
 

@@ -5,7 +5,7 @@
 
 void LineStagesAVX2(Complex* line, int N, const Complex* table, double direction)
 {
-    LineStages<__m256d>(line, N, N, table, direction);
+    AllLineStages<__m256d>(line, N, table, direction);
 }
 
 void ColumnStagesAVX2(Complex* panel, int N, int width, const Complex* table, double direction)

@@ -5,7 +5,7 @@
 
 void LineStagesAVX512(Complex* line, int N, const Complex* table, double direction)
 {
-    LineStages<__m512d>(line, N, N, table, direction);
+    AllLineStages<__m512d>(line, N, table, direction);
 }
 
 void ColumnStagesAVX512(Complex* panel, int N, int width, const Complex* table, double direction)

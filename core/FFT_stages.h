@@ -217,10 +217,15 @@ struct Twiddle {
 // The twiddles of table entries index, index + stride, ... for the samples
 // of one vector: wIm = table.im * direction, wRe multiplied by 1.
 template <class V>
+Twiddle<V> TwiddleOf(V parts)
+{
+    return Twiddle<V>{parts, SwapParts(parts)};
+}
+
+template <class V>
 Twiddle<V> LoadTwiddle(const Complex* table, int index, int stride, V signs)
 {
-    const V parts = Mul(GatherEntries(table, index, stride, static_cast<V*>(nullptr)), signs);
-    return Twiddle<V>{parts, SwapParts(parts)};
+    return TwiddleOf(Mul(GatherEntries(table, index, stride, static_cast<V*>(nullptr)), signs));
 }
 
 // (a, b) becomes (a + t, a - t) with t = b * w:
@@ -252,20 +257,53 @@ struct RowLayout {
     int across;
 };
 
+// The twiddles of the stages within a block, gathered once per line so that
+// every block reads them in order: twiddle k of the stage of half-span m
+// (direction applied, as LoadTwiddle gives it) at parts[m + k], with its
+// parts swapped at swapped[m + k].
+constexpr int BlockTwiddleCount = 1 << 10;
+struct BlockTwiddles {
+    Complex parts[BlockTwiddleCount];
+    Complex swapped[BlockTwiddleCount];
+};
+
+void GatherBlockTwiddles(BlockTwiddles* twiddles, int blockLength, int N, const Complex* table, double direction)
+{
+    for (int m = 1; m < blockLength; m *= 2) {
+        for (int k = 0; k < m; ++k) {
+            const Complex& entry = table[k * (N / m)];
+            const double wRe = entry.re * 1.0;
+            const double wIm = entry.im * direction;
+            twiddles->parts[m + k] = Complex{wRe, wIm};
+            twiddles->swapped[m + k] = Complex{wIm, wRe};
+        }
+    }
+}
+
+// The twiddles of the stage of half-span m samples for the samples of one
+// vector, from index k on: from the gathered ones where the layout has them
+// (a contiguous line), otherwise from the table.
+template <class V>
+Twiddle<V> StageTwiddle(const BlockTwiddles* gathered, int m, int k, int across, int N, const Complex* table, V signs)
+{
+    if (gathered != nullptr)
+        return Twiddle<V>{Load<V>(gathered->parts + m + k), Load<V>(gathered->swapped + m + k)};
+    return LoadTwiddle(table, k * (N / m), across * (N / m), signs);
+}
+
 // The stages of half-span h and 2h rows at once, in four-row groups:
 // (0, 1) and (2, 3) in the first stage, (0, 2) and (1, 3) in the second.
 template <class V>
-void TwoStages(const RowLayout& layout, int h, int N, const Complex* table, V signs)
+void TwoStages(const RowLayout& layout, const BlockTwiddles* gathered, int h, int N, const Complex* table, V signs)
 {
     const int width = layout.width;
-    const int step1 = N / (h * layout.unit);
-    const int step2 = step1 / 2;
+    const int m = h * layout.unit;
     for (int i = 0; i < h; ++i) {
         for (int j = 0; j < width; j += SamplesPer<V>) {
             const int k = i * layout.unit + (layout.column0 + j) * layout.across;
-            const auto w1 = LoadTwiddle(table, k * step1, layout.across * step1, signs);
-            const auto w2 = LoadTwiddle(table, k * step2, layout.across * step2, signs);
-            const auto w3 = LoadTwiddle(table, (k + h * layout.unit) * step2, layout.across * step2, signs);
+            const auto w1 = StageTwiddle(gathered, m, k, layout.across, N, table, signs);
+            const auto w2 = StageTwiddle(gathered, 2 * m, k, layout.across, N, table, signs);
+            const auto w3 = StageTwiddle(gathered, 2 * m, k + m, layout.across, N, table, signs);
             for (int group = 0; group < layout.rows; group += 4 * h) {
                 Complex* p0 = layout.data + static_cast<std::ptrdiff_t>(group + i) * width + j;
                 Complex* p1 = p0 + static_cast<std::ptrdiff_t>(h) * width;
@@ -287,14 +325,14 @@ void TwoStages(const RowLayout& layout, int h, int N, const Complex* table, V si
 
 // The stage of half-span h rows alone.
 template <class V>
-void OneStage(const RowLayout& layout, int h, int N, const Complex* table, V signs)
+void OneStage(const RowLayout& layout, const BlockTwiddles* gathered, int h, int N, const Complex* table, V signs)
 {
     const int width = layout.width;
-    const int step = N / (h * layout.unit);
+    const int m = h * layout.unit;
     for (int i = 0; i < h; ++i) {
         for (int j = 0; j < width; j += SamplesPer<V>) {
             const int k = i * layout.unit + (layout.column0 + j) * layout.across;
-            const auto w = LoadTwiddle(table, k * step, layout.across * step, signs);
+            const auto w = StageTwiddle(gathered, m, k, layout.across, N, table, signs);
             for (int group = 0; group < layout.rows; group += 2 * h) {
                 Complex* p0 = layout.data + static_cast<std::ptrdiff_t>(group + i) * width + j;
                 Complex* p1 = p0 + static_cast<std::ptrdiff_t>(h) * width;
@@ -310,27 +348,29 @@ void OneStage(const RowLayout& layout, int h, int N, const Complex* table, V sig
 // One stage (count 1) or two (count 2) from half-span h rows on, with the
 // widest vector of the path that a row of the layout fills.
 template <class V>
-void Stages(const RowLayout& layout, int h, int count, int N, const Complex* table, double direction)
+void Stages(const RowLayout& layout, const BlockTwiddles* gathered, int h, int count, int N, const Complex* table,
+            double direction)
 {
     const V signs = Signs<V>(direction);
     if (count == 2)
-        TwoStages(layout, h, N, table, signs);
+        TwoStages(layout, gathered, h, N, table, signs);
     else
-        OneStage(layout, h, N, table, signs);
+        OneStage(layout, gathered, h, N, table, signs);
 }
 
 template <class Wide>
-void StagesOfWidth(const RowLayout& layout, int h, int count, int N, const Complex* table, double direction)
+void StagesOfWidth(const RowLayout& layout, const BlockTwiddles* gathered, int h, int count, int N,
+                   const Complex* table, double direction)
 {
-    if constexpr (SamplesPer < Wide >> 2) {
+    if constexpr (2 < SamplesPer<Wide>) {
         if (layout.width >= SamplesPer<Wide>)
-            return Stages<Wide>(layout, h, count, N, table, direction);
+            return Stages<Wide>(layout, gathered, h, count, N, table, direction);
     }
 #if defined(__AVX__)
     if (layout.width >= 2)
-        return Stages<__m256d>(layout, h, count, N, table, direction);
+        return Stages<__m256d>(layout, gathered, h, count, N, table, direction);
 #endif
-    Stages<__m128d>(layout, h, count, N, table, direction);
+    Stages<__m128d>(layout, gathered, h, count, N, table, direction);
 }
 
 // Every stage over the rows, h = 1, 2, 4, ..., rows / 2, two at a time.
@@ -339,30 +379,101 @@ void RowStages(const RowLayout& layout, int N, const Complex* table, double dire
 {
     int h = 1;
     for (; 4 * h <= layout.rows; h *= 4)
-        StagesOfWidth<Wide>(layout, h, 2, N, table, direction);
+        StagesOfWidth<Wide>(layout, nullptr, h, 2, N, table, direction);
     if (2 * h <= layout.rows)
-        StagesOfWidth<Wide>(layout, h, 1, N, table, direction);
+        StagesOfWidth<Wide>(layout, nullptr, h, 1, N, table, direction);
 }
 
 // ---- A whole line
 
 // Lines up to this length run every stage within a block that stays in the
 // level-2 cache.
-constexpr int BlockLength = 1 << 12;
+constexpr int BlockLength = 1 << 10;
 // Longer lines run their upper stages on panels of at most PanelRows rows
 // of at least PanelSamples / PanelRows columns, gathered into a buffer that
 // stays in the level-1 cache.
 constexpr int PanelSamples = 1 << 11;
 constexpr int PanelRows = 1 << 8;
+// Lines of several blocks gather the twiddles of their block stages.
+constexpr int GatheredTwiddlesFrom = 2 * BlockLength;
+
+// The stages of half-span 1 and 2 over n >= 4 samples: every four samples
+// (c0, c1, c2, c3) go through the butterflies (c0, c1) and (c2, c3) with
+// table entry 0, then (c0, c2) with entry 0 and (c1, c3) with entry N / 2.
+// Vectors of one sample need no rearranging; wider ones are shuffled so
+// that each butterfly's a and b parts sit in the same lane of two vectors.
+inline void FirstTwoStages(__m128d*, Complex* segment, int n, int N, const Complex* table, double direction)
+{
+    Stages<__m128d>(RowLayout{segment, n, 1, 1, 0, 1}, nullptr, 1, 2, N, table, direction);
+}
+
+#if defined(__AVX__)
+inline void FirstTwoStages(__m256d*, Complex* segment, int n, int N, const Complex* table, double direction)
+{
+    const __m256d signs = Signs<__m256d>(direction);
+    const auto first = LoadTwiddle(table, 0, 0, signs);
+    const auto second = LoadTwiddle(table, 0, N / 2, signs);
+    for (int i = 0; i < n; i += 4) {
+        const __m256d v0 = Load<__m256d>(segment + i);
+        const __m256d v1 = Load<__m256d>(segment + i + 2);
+        __m256d a = _mm256_permute2f128_pd(v0, v1, 0x20); // c0, c2
+        __m256d b = _mm256_permute2f128_pd(v0, v1, 0x31); // c1, c3
+        Butterfly(a, b, first);
+        __m256d low = _mm256_permute2f128_pd(a, b, 0x20);  // c0, c1
+        __m256d high = _mm256_permute2f128_pd(a, b, 0x31); // c2, c3
+        Butterfly(low, high, second);
+        Store(segment + i, low);
+        Store(segment + i + 2, high);
+    }
+}
+#endif
+
+#if defined(__AVX512F__)
+inline void FirstTwoStages(__m512d*, Complex* segment, int n, int N, const Complex* table, double direction)
+{
+    if (n < 8)
+        return FirstTwoStages(static_cast<__m256d*>(nullptr), segment, n, N, table, direction);
+    const __m512d signs = Signs<__m512d>(direction);
+    const auto first = LoadTwiddle(table, 0, 0, signs);
+    const __m256d pair = GatherEntries(table, 0, N / 2, static_cast<__m256d*>(nullptr));
+    const auto second =
+        TwiddleOf(Mul(_mm512_maskz_insertf64x4(AllLanes, _mm512_castpd256_pd512(pair), pair, 1), signs));
+    // Double lanes of samples taken from the first (0-7) or second (8-15)
+    // operand of a two-source permutation.
+    const __m512i evens = _mm512_set_epi64(13, 12, 9, 8, 5, 4, 1, 0);
+    const __m512i odds = _mm512_set_epi64(15, 14, 11, 10, 7, 6, 3, 2);
+    const __m512i pairsLow = _mm512_set_epi64(13, 12, 5, 4, 9, 8, 1, 0);
+    const __m512i pairsHigh = _mm512_set_epi64(15, 14, 7, 6, 11, 10, 3, 2);
+    const __m512i backLow = _mm512_set_epi64(11, 10, 9, 8, 3, 2, 1, 0);
+    const __m512i backHigh = _mm512_set_epi64(15, 14, 13, 12, 7, 6, 5, 4);
+    for (int i = 0; i < n; i += 8) {
+        const __m512d v0 = Load<__m512d>(segment + i);
+        const __m512d v1 = Load<__m512d>(segment + i + 4);
+        __m512d a = _mm512_permutex2var_pd(v0, evens, v1); // c0, c2, c4, c6
+        __m512d b = _mm512_permutex2var_pd(v0, odds, v1);  // c1, c3, c5, c7
+        Butterfly(a, b, first);
+        __m512d low = _mm512_permutex2var_pd(a, pairsLow, b);   // c0, c1, c4, c5
+        __m512d high = _mm512_permutex2var_pd(a, pairsHigh, b); // c2, c3, c6, c7
+        Butterfly(low, high, second);
+        Store(segment + i, _mm512_permutex2var_pd(low, backLow, high));
+        Store(segment + i + 4, _mm512_permutex2var_pd(low, backHigh, high));
+    }
+}
+#endif
 
 // Stages of half-span 1, 2, ..., n / 2 over the n <= BlockLength samples at
 // segment: stage m treats them as rows of m samples, two stages at a time.
 template <class Wide>
-void BlockStages(Complex* segment, int n, int N, const Complex* table, double direction)
+void BlockStages(Complex* segment, int n, int N, const Complex* table, double direction, const BlockTwiddles* gathered)
 {
-    for (int m = 1; m < n;) {
+    int m = 1;
+    if (n >= 4) {
+        FirstTwoStages(static_cast<Wide*>(nullptr), segment, n, N, table, direction);
+        m = 4;
+    }
+    while (m < n) {
         const int count = 4 * m <= n ? 2 : 1;
-        StagesOfWidth<Wide>(RowLayout{segment, n / m, m, m, 0, 1}, 1, count, N, table, direction);
+        StagesOfWidth<Wide>(RowLayout{segment, n / m, m, m, 0, 1}, gathered, 1, count, N, table, direction);
         m <<= count;
     }
 }
@@ -394,15 +505,28 @@ void UpperStages(Complex* segment, int n, int blockLength, int N, const Complex*
 // Every stage over the n samples at segment (n a power of two, segment at a
 // multiple of n within the line of N), already in bit-reversed order.
 template <class Wide>
-void LineStages(Complex* segment, int n, int N, const Complex* table, double direction)
+void LineStages(Complex* segment, int n, int N, const Complex* table, double direction, const BlockTwiddles* gathered)
 {
     if (n <= BlockLength)
-        return BlockStages<Wide>(segment, n, N, table, direction);
+        return BlockStages<Wide>(segment, n, N, table, direction, gathered);
     const int rows = n / BlockLength < PanelRows ? n / BlockLength : PanelRows;
     const int blockLength = n / rows;
     for (int start = 0; start < n; start += blockLength)
-        LineStages<Wide>(segment + start, blockLength, N, table, direction);
+        LineStages<Wide>(segment + start, blockLength, N, table, direction, gathered);
     UpperStages<Wide>(segment, n, blockLength, N, table, direction);
+}
+
+// Every stage of the line of N samples, already in bit-reversed order. Lines
+// of several blocks gather the twiddles of the stages within a block first.
+template <class Wide>
+void AllLineStages(Complex* line, int N, const Complex* table, double direction)
+{
+    static_assert(BlockLength <= BlockTwiddleCount);
+    if (N < GatheredTwiddlesFrom)
+        return LineStages<Wide>(line, N, N, table, direction, nullptr);
+    BlockTwiddles gathered;
+    GatherBlockTwiddles(&gathered, N < BlockLength ? N : BlockLength, N, table, direction);
+    LineStages<Wide>(line, N, N, table, direction, &gathered);
 }
 
 // Every stage of N-sample columns interleaved across a panel of `width`
