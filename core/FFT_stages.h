@@ -291,56 +291,73 @@ Twiddle<V> StageTwiddle(const BlockTwiddles* gathered, int m, int k, int across,
     return LoadTwiddle(table, k * (N / m), across * (N / m), signs);
 }
 
-// The stages of half-span h and 2h rows at once, in four-row groups:
-// (0, 1) and (2, 3) in the first stage, (0, 2) and (1, 3) in the second.
+// The stages of half-span h and 2h rows at once for the samples of one
+// vector at row i and column j of every group of 4h rows: (0, 1) and (2, 3)
+// in the first stage, (0, 2) and (1, 3) in the second.
+template <class V>
+void FourRowGroups(const RowLayout& layout, int h, int i, int j, const Twiddle<V>& w1, const Twiddle<V>& w2,
+                   const Twiddle<V>& w3)
+{
+    const std::ptrdiff_t span = static_cast<std::ptrdiff_t>(h) * layout.width;
+    for (int group = 0; group < layout.rows; group += 4 * h) {
+        Complex* p0 = layout.data + static_cast<std::ptrdiff_t>(group + i) * layout.width + j;
+        V x0 = Load<V>(p0), x1 = Load<V>(p0 + span), x2 = Load<V>(p0 + 2 * span), x3 = Load<V>(p0 + 3 * span);
+        Butterfly(x0, x1, w1);
+        Butterfly(x2, x3, w1);
+        Butterfly(x0, x2, w2);
+        Butterfly(x1, x3, w3);
+        Store(p0, x0);
+        Store(p0 + span, x1);
+        Store(p0 + 2 * span, x2);
+        Store(p0 + 3 * span, x3);
+    }
+}
+
+// The stage of half-span h rows alone, for one vector at row i, column j.
+template <class V>
+void TwoRowGroups(const RowLayout& layout, int h, int i, int j, const Twiddle<V>& w)
+{
+    const std::ptrdiff_t span = static_cast<std::ptrdiff_t>(h) * layout.width;
+    for (int group = 0; group < layout.rows; group += 2 * h) {
+        Complex* p0 = layout.data + static_cast<std::ptrdiff_t>(group + i) * layout.width + j;
+        V x0 = Load<V>(p0), x1 = Load<V>(p0 + span);
+        Butterfly(x0, x1, w);
+        Store(p0, x0);
+        Store(p0 + span, x1);
+    }
+}
+
+// The stages of half-span h and 2h rows over the whole layout. Where all
+// columns share a twiddle (across 0) it is loaded once per row i.
 template <class V>
 void TwoStages(const RowLayout& layout, const BlockTwiddles* gathered, int h, int N, const Complex* table, V signs)
 {
-    const int width = layout.width;
     const int m = h * layout.unit;
     for (int i = 0; i < h; ++i) {
-        for (int j = 0; j < width; j += SamplesPer<V>) {
+        for (int j = 0; j < layout.width;) {
             const int k = i * layout.unit + (layout.column0 + j) * layout.across;
             const auto w1 = StageTwiddle(gathered, m, k, layout.across, N, table, signs);
             const auto w2 = StageTwiddle(gathered, 2 * m, k, layout.across, N, table, signs);
             const auto w3 = StageTwiddle(gathered, 2 * m, k + m, layout.across, N, table, signs);
-            for (int group = 0; group < layout.rows; group += 4 * h) {
-                Complex* p0 = layout.data + static_cast<std::ptrdiff_t>(group + i) * width + j;
-                Complex* p1 = p0 + static_cast<std::ptrdiff_t>(h) * width;
-                Complex* p2 = p1 + static_cast<std::ptrdiff_t>(h) * width;
-                Complex* p3 = p2 + static_cast<std::ptrdiff_t>(h) * width;
-                V x0 = Load<V>(p0), x1 = Load<V>(p1), x2 = Load<V>(p2), x3 = Load<V>(p3);
-                Butterfly(x0, x1, w1);
-                Butterfly(x2, x3, w1);
-                Butterfly(x0, x2, w2);
-                Butterfly(x1, x3, w3);
-                Store(p0, x0);
-                Store(p1, x1);
-                Store(p2, x2);
-                Store(p3, x3);
-            }
+            const int end = layout.across == 0 ? layout.width : j + SamplesPer<V>;
+            for (; j < end; j += SamplesPer<V>)
+                FourRowGroups(layout, h, i, j, w1, w2, w3);
         }
     }
 }
 
-// The stage of half-span h rows alone.
+// The stage of half-span h rows alone over the whole layout.
 template <class V>
 void OneStage(const RowLayout& layout, const BlockTwiddles* gathered, int h, int N, const Complex* table, V signs)
 {
-    const int width = layout.width;
     const int m = h * layout.unit;
     for (int i = 0; i < h; ++i) {
-        for (int j = 0; j < width; j += SamplesPer<V>) {
+        for (int j = 0; j < layout.width;) {
             const int k = i * layout.unit + (layout.column0 + j) * layout.across;
             const auto w = StageTwiddle(gathered, m, k, layout.across, N, table, signs);
-            for (int group = 0; group < layout.rows; group += 2 * h) {
-                Complex* p0 = layout.data + static_cast<std::ptrdiff_t>(group + i) * width + j;
-                Complex* p1 = p0 + static_cast<std::ptrdiff_t>(h) * width;
-                V x0 = Load<V>(p0), x1 = Load<V>(p1);
-                Butterfly(x0, x1, w);
-                Store(p0, x0);
-                Store(p1, x1);
-            }
+            const int end = layout.across == 0 ? layout.width : j + SamplesPer<V>;
+            for (; j < end; j += SamplesPer<V>)
+                TwoRowGroups(layout, h, i, j, w);
         }
     }
 }
