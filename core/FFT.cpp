@@ -2,6 +2,7 @@
 
 #include "FFT_paths.h"
 #include "FFT_stages.h"
+#include "pages.h"
 #include "sincos.h"
 
 #include <cfloat>
@@ -24,7 +25,10 @@ Complex* AllocateLine(int count)
 {
     if (static_cast<std::uintmax_t>(count) > SIZE_MAX / sizeof(Complex))
         return nullptr;
-    return static_cast<Complex*>(std::malloc(static_cast<std::size_t>(count) * sizeof(Complex)));
+    const std::size_t bytes = static_cast<std::size_t>(count) * sizeof(Complex);
+    void* line = std::malloc(bytes);
+    AdviseHugePages(line, bytes);
+    return static_cast<Complex*>(line);
 }
 
 // Entry k = (cos(k*h), sin(k*h)) with h = pi/N: half a turn in N steps.

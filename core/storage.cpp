@@ -2,6 +2,7 @@
 
 #include "FFT.h"
 #include "error.h"
+#include "pages.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -52,6 +53,7 @@ void* AllocateOrFail(std::size_t elementSize, std::size_t count1, std::size_t co
     void* block = std::malloc(bytes);
     if (block == nullptr)
         Error(MemoryAllocationError);
+    AdviseHugePages(block, bytes);
     return block;
 }
 
