@@ -3,9 +3,9 @@
 #include "FFT_paths.h"
 #include "FFT_stages.h"
 
-void LineStagesAVX2(Complex* line, int N, const Complex* table, double direction)
+void TransformLineAVX2(Complex* line, int N, const Complex* table, double direction)
 {
-    AllLineStages<__m256d>(line, N, table, direction);
+    TransformLine<__m256d>(line, N, table, direction);
 }
 
 void ColumnStagesAVX2(Complex* panel, int N, int width, const Complex* table, double direction)

@@ -3,9 +3,9 @@
 #include "FFT_paths.h"
 #include "FFT_stages.h"
 
-void LineStagesAVX512(Complex* line, int N, const Complex* table, double direction)
+void TransformLineAVX512(Complex* line, int N, const Complex* table, double direction)
 {
-    AllLineStages<__m512d>(line, N, table, direction);
+    TransformLine<__m512d>(line, N, table, direction);
 }
 
 void ColumnStagesAVX512(Complex* panel, int N, int width, const Complex* table, double direction)

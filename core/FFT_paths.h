@@ -6,8 +6,8 @@
 #include "FFT.h"
 
 #if defined(SPEK_WIDE_PATHS)
-void LineStagesAVX2(Complex* line, int N, const Complex* table, double direction);
+void TransformLineAVX2(Complex* line, int N, const Complex* table, double direction);
 void ColumnStagesAVX2(Complex* panel, int N, int width, const Complex* table, double direction);
-void LineStagesAVX512(Complex* line, int N, const Complex* table, double direction);
+void TransformLineAVX512(Complex* line, int N, const Complex* table, double direction);
 void ColumnStagesAVX512(Complex* panel, int N, int width, const Complex* table, double direction);
 #endif

@@ -22,6 +22,10 @@
 
 #include <immintrin.h>
 
+#include <algorithm>
+#include <cstddef>
+#include <utility>
+
 namespace {
 
 // ---- Vectors of 1 (SSE2 or AVX), 2 (AVX) or 4 (AVX-512) samples, re and im
@@ -533,17 +537,111 @@ void LineStages(Complex* segment, int n, int N, const Complex* table, double dir
     UpperStages<Wide>(segment, n, blockLength, N, table, direction);
 }
 
-// Every stage of the line of N samples, already in bit-reversed order. Lines
-// of several blocks gather the twiddles of the stages within a block first.
+// ---- Bit reversal
+
+// Exchanges the rows of width samples at i and at the bit-reversed index of
+// i, once per pair (from the lower index). The reversed index j is counted
+// along with i: adding one to i adds one to j from the top bit down.
+inline void BitReverse(int N, Complex* rows, int width)
+{
+    for (int i = 1, j = 0; i < N; ++i) {
+        int bit = N >> 1;
+        for (; j & bit; bit >>= 1)
+            j ^= bit;
+        j |= bit;
+        if (i < j)
+            std::swap_ranges(rows + static_cast<std::ptrdiff_t>(i) * width,
+                             rows + static_cast<std::ptrdiff_t>(i + 1) * width,
+                             rows + static_cast<std::ptrdiff_t>(j) * width);
+    }
+}
+
+inline int ReverseBits(int value, int bits)
+{
+    int reversed = 0;
+    for (int bit = 0; bit < bits; ++bit) {
+        reversed = (reversed << 1) | (value & 1);
+        value >>= 1;
+    }
+    return reversed;
+}
+
+inline int Log2(int powerOfTwo)
+{
+    int log = 0;
+    while ((1 << log) < powerOfTwo)
+        ++log;
+    return log;
+}
+
+// The bit reversal of a line of `rows` blocks of blockLength samples (4 <=
+// rows <= blockLength), fused with the stages within each block, so that a
+// block is transformed while its samples are still in the cache.
+//
+// Sample i = b * blockLength + c (block b) pairs with j = rev(c) * rows +
+// rev(b), reversing the bits of c and of b, and j lies in block rev(c) >>
+// (q - p) for blockLength = 2^q and rows = 2^p, whatever b is. The blocks go
+// in groups of four, b, b + rows/4, b + rows/2 and b + 3 rows/4, whose
+// partners for one c fill one cache line. A group exchanges each of its
+// samples with its partner unless the partner's group came before (the pair
+// is exchanged already), and within the group once per pair; after that
+// every sample of the group is in its place, and the group's blocks are
+// transformed. The pairs are disjoint, so their order does not matter.
 template <class Wide>
-void AllLineStages(Complex* line, int N, const Complex* table, double direction)
+void ReverseAndTransformBlocks(Complex* line, int N, int blockLength, const Complex* table, double direction,
+                               const BlockTwiddles* gathered)
+{
+    const int rows = N / blockLength;
+    const int groups = rows / 4;
+    const int shift = Log2(blockLength) - Log2(rows);
+    for (int group = 0; group < groups; ++group) {
+        int reversedBlock[4];
+        for (int t = 0; t < 4; ++t)
+            reversedBlock[t] = ReverseBits(group + t * groups, Log2(rows));
+        for (int c = 0, reversedC = 0; c < blockLength; ++c) {
+            if (c > 0) {
+                int bit = blockLength >> 1;
+                for (; reversedC & bit; bit >>= 1)
+                    reversedC ^= bit;
+                reversedC |= bit;
+            }
+            const int partnerGroup = (reversedC >> shift) & (groups - 1);
+            if (partnerGroup < group)
+                continue;
+            for (int t = 0; t < 4; ++t) {
+                const std::ptrdiff_t i = static_cast<std::ptrdiff_t>(group + t * groups) * blockLength + c;
+                const std::ptrdiff_t j = static_cast<std::ptrdiff_t>(reversedC) * rows + reversedBlock[t];
+                if (partnerGroup > group || i < j)
+                    std::swap(line[i], line[j]);
+            }
+        }
+        for (int t = 0; t < 4; ++t)
+            LineStages<Wide>(line + static_cast<std::ptrdiff_t>(group + t * groups) * blockLength, blockLength, N,
+                             table, direction, gathered);
+    }
+}
+
+// The whole transform of a line of N samples in natural order: bit reversal
+// and every stage. Lines of several blocks gather the twiddles of the stages
+// within a block first, and reverse their bits block group by block group.
+template <class Wide>
+void TransformLine(Complex* line, int N, const Complex* table, double direction)
 {
     static_assert(BlockLength <= BlockTwiddleCount);
-    if (N < GatheredTwiddlesFrom)
+    if (N < GatheredTwiddlesFrom) {
+        BitReverse(N, line, 1);
         return LineStages<Wide>(line, N, N, table, direction, nullptr);
+    }
     BlockTwiddles gathered;
-    GatherBlockTwiddles(&gathered, N < BlockLength ? N : BlockLength, N, table, direction);
-    LineStages<Wide>(line, N, N, table, direction, &gathered);
+    GatherBlockTwiddles(&gathered, BlockLength, N, table, direction);
+    const int rows = N / BlockLength < PanelRows ? N / BlockLength : PanelRows;
+    const int blockLength = N / rows;
+    if (rows < 4 || rows > blockLength) {
+        BitReverse(N, line, 1);
+        return LineStages<Wide>(line, N, N, table, direction, &gathered);
+    }
+    ReverseAndTransformBlocks<Wide>(line, N, blockLength, table, direction, &gathered);
+    UpperStages<Wide>(line, N, blockLength, N, table, direction);
 }
 
 // Every stage of N-sample columns interleaved across a panel of `width`
