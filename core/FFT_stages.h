@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <utility>
 
 namespace {
@@ -566,6 +567,20 @@ inline int ReverseBits(int value, int bits)
     return reversed;
 }
 
+// The lowest `bits` bits of value in reverse order, without branches.
+inline int ReverseLowBits(int value, int bits)
+{
+    auto x = static_cast<std::uint32_t>(value);
+    x = ((x >> 1) & 0x55555555u) | ((x & 0x55555555u) << 1);
+    x = ((x >> 2) & 0x33333333u) | ((x & 0x33333333u) << 2);
+    x = ((x >> 4) & 0x0F0F0F0Fu) | ((x & 0x0F0F0F0Fu) << 4);
+    x = __builtin_bswap32(x);
+    return static_cast<int>(x >> (32 - bits));
+}
+
+// How many samples ahead the block-group bit reversal fetches partners.
+constexpr int PrefetchDistance = 16;
+
 inline int Log2(int powerOfTwo)
 {
     int log = 0;
@@ -593,17 +608,20 @@ void ReverseAndTransformBlocks(Complex* line, int N, int blockLength, const Comp
 {
     const int rows = N / blockLength;
     const int groups = rows / 4;
-    const int shift = Log2(blockLength) - Log2(rows);
+    const int bits = Log2(blockLength);
+    const int shift = bits - Log2(rows);
     for (int group = 0; group < groups; ++group) {
         int reversedBlock[4];
         for (int t = 0; t < 4; ++t)
             reversedBlock[t] = ReverseBits(group + t * groups, Log2(rows));
-        for (int c = 0, reversedC = 0; c < blockLength; ++c) {
-            if (c > 0) {
-                int bit = blockLength >> 1;
-                for (; reversedC & bit; bit >>= 1)
-                    reversedC ^= bit;
-                reversedC |= bit;
+        for (int c = 0; c < blockLength; ++c) {
+            const int reversedC = ReverseLowBits(c, bits);
+            // The partners' cache line a few samples ahead, on its way.
+            if (c + PrefetchDistance < blockLength) {
+                const int ahead = ReverseLowBits(c + PrefetchDistance, bits);
+                _mm_prefetch(
+                    reinterpret_cast<const char*>(line + static_cast<std::ptrdiff_t>(ahead) * rows + reversedBlock[0]),
+                    _MM_HINT_T0);
             }
             const int partnerGroup = (reversedC >> shift) & (groups - 1);
             if (partnerGroup < group)
