@@ -409,13 +409,16 @@ void RowStages(const RowLayout& layout, int N, const Complex* table, double dire
 // ---- A whole line
 
 // Lines up to this length run every stage within a block that stays in the
-// level-2 cache.
+// level-1 cache.
 constexpr int BlockLength = 1 << 10;
-// Longer lines run their upper stages on panels of at most PanelRows rows
-// of at least PanelSamples / PanelRows columns, gathered into a buffer that
-// stays in the level-1 cache.
+// Longer lines run their upper stages on panels of at most PanelRows rows,
+// gathered into a buffer: PanelSamples (level-1 cache) unless that leaves
+// fewer than MinPanelWidth columns, 512 bytes of each row. Wider rows let
+// the memory system stream them; measured on 2^20 samples, 32 columns took
+// the upper stages from 10.7 to 7.8 ns per point against 8.
 constexpr int PanelSamples = 1 << 11;
 constexpr int PanelRows = 1 << 8;
+constexpr int MinPanelWidth = 32;
 // Lines of several blocks gather the twiddles of their block stages.
 constexpr int GatheredTwiddlesFrom = 2 * BlockLength;
 
@@ -506,9 +509,9 @@ void BlockStages(Complex* segment, int n, int N, const Complex* table, double di
 template <class Wide>
 void UpperStages(Complex* segment, int n, int blockLength, int N, const Complex* table, double direction)
 {
-    alignas(64) Complex panel[PanelSamples];
+    alignas(64) Complex panel[PanelRows * MinPanelWidth];
     const int rows = n / blockLength;
-    const int width = blockLength < PanelSamples / rows ? blockLength : PanelSamples / rows;
+    const int width = std::min(blockLength, std::max(PanelSamples / rows, MinPanelWidth));
     for (int column0 = 0; column0 < blockLength; column0 += width) {
         for (int r = 0; r < rows; ++r) {
             const Complex* from = segment + static_cast<std::ptrdiff_t>(r) * blockLength + column0;
