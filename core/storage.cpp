@@ -65,10 +65,13 @@ void ZeroSamples(Complex* samples, int count)
 
 int PanelWidth(int N, int columns)
 {
-    int width = 1;
-    while (2 * width <= MaxPanelWidth && 2 * width <= columns &&
-           static_cast<std::size_t>(N) * sizeof(Complex) * static_cast<std::size_t>(2 * width) <= PanelBytes)
-        width *= 2;
+    int width = MaxPanelWidth;
+    while (width > 1) {
+        const std::size_t bytes = static_cast<std::size_t>(N) * sizeof(Complex) * static_cast<std::size_t>(width);
+        if (width <= columns && bytes <= PanelBytes && (width <= 8 || bytes <= CachedPanelBytes))
+            break;
+        width /= 2;
+    }
     return width;
 }
 

@@ -367,7 +367,7 @@ TEST(FFT, ThePathsAvailableIncludeSSE2)
 
 // Columns of a plane go through a panel several at a time; each must come
 // out with the plain order's bits of its own column, on every path, for
-// panel widths from 1 to 8, column counts that leave a narrower remainder,
+// panel widths from 1 to 16, column counts that leave a narrower remainder,
 // lines reached through every second row pointer, and one-sample columns.
 TEST(TransformColumns, GiveEveryColumnThePlainOrderBits)
 {
@@ -376,9 +376,9 @@ TEST(TransformColumns, GiveEveryColumnThePlainOrderBits)
         int columns;
         int width;
     };
-    const Case cases[] = {{1, 5, 4},     {2, 3, 2},    {4, 1, 1},     {4, 8, 8},   {8, 7, 8},
-                          {16, 13, 8},   {64, 9, 4},   {128, 6, 2},   {256, 3, 1}, {1024, 11, 8},
-                          {4096, 12, 8}, {8192, 5, 4}, {16384, 3, 2}, {8192, 1, 8}};
+    const Case cases[] = {{1, 5, 4},     {2, 3, 2},    {4, 1, 1},     {4, 8, 8},    {8, 7, 8},
+                          {16, 13, 8},   {64, 9, 4},   {128, 6, 2},   {256, 3, 1},  {1024, 11, 8},
+                          {4096, 12, 8}, {8192, 5, 4}, {16384, 3, 2}, {8192, 1, 8}, {128, 21, 16}};
     std::mt19937_64 random(13);
     for (const Case& c : cases) {
         Table table(c.N);
@@ -438,7 +438,7 @@ TEST(TransformColumns, PanelsStayWithinTheirScratchBound)
             EXPECT_LE(static_cast<std::size_t>(N) * (width - 1) * sizeof(Complex), PanelBytes) << N;
         }
     }
-    EXPECT_EQ(PanelWidth(1024, 1024), MaxPanelWidth);
+    EXPECT_GE(PanelWidth(1024, 1024), 8) << "several cache lines of each row at once";
 }
 
 TEST(FFT, ForwardThenInverseMultipliesByTheLength)
