@@ -581,6 +581,10 @@ inline int ReverseLowBits(int value, int bits)
     return static_cast<int>(x >> (32 - bits));
 }
 
+// The most blocks the block-group bit reversal takes at once: their
+// partners for one sample fill two cache lines.
+constexpr int MaxGroupBlocks = 8;
+
 // How many samples ahead the block-group bit reversal fetches partners.
 constexpr int PrefetchDistance = 16;
 
@@ -599,8 +603,9 @@ inline int Log2(int powerOfTwo)
 // Sample i = b * blockLength + c (block b) pairs with j = rev(c) * rows +
 // rev(b), reversing the bits of c and of b, and j lies in block rev(c) >>
 // (q - p) for blockLength = 2^q and rows = 2^p, whatever b is. The blocks go
-// in groups of four, b, b + rows/4, b + rows/2 and b + 3 rows/4, whose
-// partners for one c fill one cache line. A group exchanges each of its
+// in groups of G = 8 (4 where there are fewer than 8 rows), b, b + rows/G,
+// ..., b + (G - 1) rows/G, whose partners for one c are G neighbouring
+// samples (two cache lines for 8). A group exchanges each of its
 // samples with its partner unless the partner's group came before (the pair
 // is exchanged already), and within the group once per pair; after that
 // every sample of the group is in its place, and the group's blocks are
@@ -610,33 +615,35 @@ void ReverseAndTransformBlocks(Complex* line, int N, int blockLength, const Comp
                                const BlockTwiddles* gathered)
 {
     const int rows = N / blockLength;
-    const int groups = rows / 4;
+    const int perGroup = rows >= MaxGroupBlocks ? MaxGroupBlocks : 4;
+    const int groups = rows / perGroup;
     const int bits = Log2(blockLength);
     const int shift = bits - Log2(rows);
     for (int group = 0; group < groups; ++group) {
-        int reversedBlock[4];
-        for (int t = 0; t < 4; ++t)
+        int reversedBlock[MaxGroupBlocks];
+        for (int t = 0; t < perGroup; ++t)
             reversedBlock[t] = ReverseBits(group + t * groups, Log2(rows));
         for (int c = 0; c < blockLength; ++c) {
             const int reversedC = ReverseLowBits(c, bits);
-            // The partners' cache line a few samples ahead, on its way.
+            // The partners' cache lines a few samples ahead, on their way.
             if (c + PrefetchDistance < blockLength) {
-                const int ahead = ReverseLowBits(c + PrefetchDistance, bits);
-                _mm_prefetch(
-                    reinterpret_cast<const char*>(line + static_cast<std::ptrdiff_t>(ahead) * rows + reversedBlock[0]),
-                    _MM_HINT_T0);
+                const Complex* ahead = line +
+                                       static_cast<std::ptrdiff_t>(ReverseLowBits(c + PrefetchDistance, bits)) * rows +
+                                       reversedBlock[0];
+                for (int t = 0; t < perGroup; t += 4)
+                    _mm_prefetch(reinterpret_cast<const char*>(ahead + t), _MM_HINT_T0);
             }
             const int partnerGroup = (reversedC >> shift) & (groups - 1);
             if (partnerGroup < group)
                 continue;
-            for (int t = 0; t < 4; ++t) {
+            for (int t = 0; t < perGroup; ++t) {
                 const std::ptrdiff_t i = static_cast<std::ptrdiff_t>(group + t * groups) * blockLength + c;
                 const std::ptrdiff_t j = static_cast<std::ptrdiff_t>(reversedC) * rows + reversedBlock[t];
                 if (partnerGroup > group || i < j)
                     std::swap(line[i], line[j]);
             }
         }
-        for (int t = 0; t < 4; ++t)
+        for (int t = 0; t < perGroup; ++t)
             LineStages<Wide>(line + static_cast<std::ptrdiff_t>(group + t * groups) * blockLength, blockLength, N,
                              table, direction, gathered);
     }
