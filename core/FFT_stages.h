@@ -419,6 +419,8 @@ constexpr int BlockLength = 1 << 10;
 constexpr int PanelSamples = 1 << 11;
 constexpr int PanelRows = 1 << 8;
 constexpr int MinPanelWidth = 32;
+// Up to this many rows, the upper stages run in place without a panel.
+constexpr int InPlaceRows = 8;
 // Lines of several blocks gather the twiddles of their block stages.
 constexpr int GatheredTwiddlesFrom = 2 * BlockLength;
 
@@ -509,8 +511,11 @@ void BlockStages(Complex* segment, int n, int N, const Complex* table, double di
 template <class Wide>
 void UpperStages(Complex* segment, int n, int blockLength, int N, const Complex* table, double direction)
 {
-    alignas(64) Complex panel[PanelRows * MinPanelWidth];
     const int rows = n / blockLength;
+    // A few rows share the cache's sets without trouble: no panel needed.
+    if (rows <= InPlaceRows)
+        return RowStages<Wide>(RowLayout{segment, rows, blockLength, blockLength, 0, 1}, N, table, direction);
+    alignas(64) Complex panel[PanelRows * MinPanelWidth];
     const int width = std::min(blockLength, std::max(PanelSamples / rows, MinPanelWidth));
     for (int column0 = 0; column0 < blockLength; column0 += width) {
         for (int r = 0; r < rows; ++r) {
