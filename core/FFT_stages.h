@@ -8,9 +8,11 @@
 // the same operations as the plain scalar order, lane by lane:
 //   w = table[k * (N / m)], wIm = table.im * direction,
 //   tRe = b.re * wRe - b.im * wIm, tIm = b.re * wIm + b.im * wRe,
-//   b' = a - t, a' = a + t.
+//   b' = a - t, a' = t + a.
 // When both operands of an operation are NaNs, x86 returns the first one, so
-// the operands must keep their sides. Compilers treat addition as
+// the operands must keep their sides: t comes first in a' as it always has
+// in the tools, which decides whether two NaNs meeting there print as "nan"
+// or "-nan". Compilers treat addition as
 // commutative and may swap its operands (to fold a load, say), so every
 // addition that can meet two NaNs goes through AddInOrder, an instruction
 // whose operand order the compiler cannot change. A multiplication always
@@ -233,14 +235,14 @@ Twiddle<V> LoadTwiddle(const Complex* table, int index, int stride, V signs)
     return TwiddleOf(Mul(GatherEntries(table, index, stride, static_cast<V*>(nullptr)), signs));
 }
 
-// (a, b) becomes (a + t, a - t) with t = b * w:
+// (a, b) becomes (t + a, a - t) with t = b * w:
 // tRe = b.re * wRe - b.im * wIm and tIm = b.re * wIm + b.im * wRe.
 template <class V>
 void Butterfly(V& a, V& b, const Twiddle<V>& w)
 {
     const V t = SubtractAdd(Mul(RealParts(b), w.parts), Mul(ImaginaryParts(b), w.swapped));
     b = Sub(a, t);
-    a = AddInOrder(a, t);
+    a = AddInOrder(t, a);
 }
 
 // ---- Stages over rows

@@ -122,6 +122,9 @@ double Multiply(double a, double b)
 
 // The transform in its plainest order: bit reversal, then per stage the
 // twiddle index outermost and the butterflies of one twiddle innermost.
+// The upper output is t + a, with t first: the order the tools have always
+// used. Where two NaNs meet, that order decides which one comes out, and
+// so whether "nan" or "-nan" is printed.
 std::vector<Complex> PlainOrderTransform(std::vector<Complex> line, const Complex* table, int direction)
 {
     const int N = static_cast<int>(line.size());
@@ -142,7 +145,7 @@ std::vector<Complex> PlainOrderTransform(std::vector<Complex> line, const Comple
                 const double tRe = Subtract(Multiply(b.re, wRe), Multiply(b.im, wIm));
                 const double tIm = Add(Multiply(b.re, wIm), Multiply(b.im, wRe));
                 line[p + m] = Complex{Subtract(a.re, tRe), Subtract(a.im, tIm)};
-                line[p] = Complex{Add(a.re, tRe), Add(a.im, tIm)};
+                line[p] = Complex{Add(tRe, a.re), Add(tIm, a.im)};
             }
         }
     }
