@@ -1,11 +1,15 @@
 #include "FFT.h"
 
+#include "FFT_paths.h"
+#include "FFT_stages.h"
+#include "pages.h"
 #include "sincos.h"
 
 #include <cfloat>
 #include <cstdint>
 #include <cstdlib>
-#include <utility>
+#include <algorithm>
+#include <cstddef>
 
 // Every double operation must round to double at once, as SSE2 does; the
 // x87 unit's wider intermediate results would change the last bits. 32-bit
@@ -20,7 +24,10 @@ Complex* AllocateLine(int count)
 {
     if (static_cast<std::uintmax_t>(count) > SIZE_MAX / sizeof(Complex))
         return nullptr;
-    return static_cast<Complex*>(std::malloc(static_cast<std::size_t>(count) * sizeof(Complex)));
+    const std::size_t bytes = static_cast<std::size_t>(count) * sizeof(Complex);
+    void* line = std::malloc(bytes);
+    AdviseHugePages(line, bytes);
+    return static_cast<Complex*>(line);
 }
 
 // Entry k = (cos(k*h), sin(k*h)) with h = pi/N: half a turn in N steps.
@@ -34,100 +41,63 @@ void FillTwiddles(int N, Complex* table)
         SinCos(static_cast<double>(k) * h, &table[k].im, &table[k].re);
 }
 
-// Exchanges the samples at i and at the bit-reversed index of i, once per
-// pair (from the lower index); 0 and N-1 are fixed points.
-void BitReverse(int N, Complex* line)
+// The SSE2 path: every x86-64 processor has it, and the 32-bit builds
+// require it.
+void TransformLineSSE2(Complex* line, int N, const Complex* table, double direction)
 {
-    for (int i = 1; i < N - 1; ++i) {
-        int j = 0;
-        for (int b = 1, c = N / 2; b <= i; b *= 2, c /= 2) {
-            if (i & b)
-                j |= c;
-        }
-        if (i < j)
-            std::swap(line[i], line[j]);
-    }
+    TransformLine<__m128d>(line, N, table, direction);
 }
 
-int ReverseBits(int value, int bits)
+void ColumnStagesSSE2(Complex* panel, int N, int width, const Complex* table, double direction)
 {
-    int reversed = 0;
-    for (int bit = 0; bit < bits; ++bit) {
-        reversed = (reversed << 1) | (value & 1);
-        value >>= 1;
-    }
-    return reversed;
+    ColumnStages<__m128d>(panel, N, width, table, direction);
 }
 
-// The same exchanges as BitReverse for long lines, in an order that stays
-// within a few cache-sized tiles at a time. An index is split into high,
-// middle and low bits (TileBits each at both ends); its partner has the low
-// bits reversed on top, the middle bits reversed in the middle and the high
-// bits reversed at the bottom. All indices with middle bits m pair with the
-// indices with middle bits reverse(m), so the two tiles are exchanged
-// together; within a tile that is its own partner, each pair is exchanged
-// once from its lower index. The pairs are disjoint, so the order of the
-// exchanges does not change the result.
-constexpr int TileBits = 5;
+struct PathStages {
+    void (*line)(Complex* line, int N, const Complex* table, double direction);
+    void (*columns)(Complex* panel, int N, int width, const Complex* table, double direction);
+};
 
-void BitReverseByTiles(int N, Complex* line)
+const PathStages Paths[FFTPathCount] = {
+    {TransformLineSSE2, ColumnStagesSSE2},
+#if defined(SPEK_WIDE_PATHS)
+    {TransformLineAVX2, ColumnStagesAVX2},
+    {TransformLineAVX512, ColumnStagesAVX512},
+#else
+    {nullptr, nullptr},
+    {nullptr, nullptr},
+#endif
+};
+
+bool ProcessorHas(int path)
 {
-    int logN = 0;
-    while ((1 << logN) < N)
-        ++logN;
-    const int middleBits = logN - 2 * TileBits;
-    const int highShift = logN - TileBits;
-    int reversedEnd[1 << TileBits];
-    for (int value = 0; value < (1 << TileBits); ++value)
-        reversedEnd[value] = ReverseBits(value, TileBits);
-    for (int m = 0; m < (1 << middleBits); ++m) {
-        const int partner = ReverseBits(m, middleBits);
-        if (partner < m)
-            continue;
-        for (int high = 0; high < (1 << TileBits); ++high) {
-            for (int low = 0; low < (1 << TileBits); ++low) {
-                const int i = (high << highShift) | (m << TileBits) | low;
-                const int j = (reversedEnd[low] << highShift) | (partner << TileBits) | reversedEnd[high];
-                if (partner != m || i < j)
-                    std::swap(line[i], line[j]);
-            }
-        }
-    }
+#if defined(SPEK_WIDE_PATHS)
+    if (path == AVX2Path)
+        return __builtin_cpu_supports("avx2");
+    if (path == AVX512Path)
+        return __builtin_cpu_supports("avx512f");
+#endif
+    return path == SSE2Path;
 }
 
-// Butterflies within one stage are independent of each other, so they may
-// run in any order: every butterfly still combines the same two samples with
-// the same twiddle and gives the same bits. The stages therefore run block
-// by block (all short stages within one cache-sized block before the next
-// block) and each stage group by group, which walks memory in order instead
-// of sweeping the whole line once per twiddle.
-constexpr int CacheBlockLength = 1 << 12;
-
-// Butterflies (p, p + m) with the twiddle of index k * (N / m), d applied:
-// exp(d * pi * i * k / m). The complex product is always formed in full,
-// even for the twiddle 1 + 0i, so signed zeros, infinities and NaNs travel
-// the same way through every butterfly.
-void Butterfly(Complex* line, int p, int m, const Complex& twiddle, double direction)
+int WidestPath()
 {
-    const double wRe = twiddle.re;
-    const double wIm = twiddle.im * direction;
-    const Complex a = line[p];
-    const Complex b = line[p + m];
-    const double tRe = b.re * wRe - b.im * wIm;
-    const double tIm = b.re * wIm + b.im * wRe;
-    line[p + m] = Complex{a.re - tRe, a.im - tIm};
-    line[p] = Complex{a.re + tRe, a.im + tIm};
+    int widest = SSE2Path;
+    for (int path = 0; path < FFTPathCount; ++path) {
+        if (FFTPathAvailable(path))
+            widest = path;
+    }
+    return widest;
 }
 
-// The stage of half-span m over samples [start, start + length), a multiple
-// of 2m: group after group of 2m samples, twiddle index k ascending within.
-void StageOverRange(int N, int m, const Complex* table, Complex* line, int start, int length, double direction)
+// The path FFT runs on; chosen at the first transform unless set before.
+int CurrentPath = -1;
+
+const PathStages& Stages()
 {
-    const int step = N / m;
-    for (int group = start; group < start + length; group += 2 * m) {
-        for (int k = 0; k < m; ++k)
-            Butterfly(line, group + k, m, table[k * step], direction);
-    }
+    if (CurrentPath < 0)
+        CurrentPath = WidestPath();
+    return Paths[CurrentPath];
 }
 
 } // namespace
@@ -165,18 +135,26 @@ int SetUpFFT(int n, Complex** table)
 
 void FFT(int N, const Complex* table, Complex* line, int direction)
 {
-    if (N >= (1 << (2 * TileBits + 2)))
-        BitReverseByTiles(N, line);
-    else if (N > 2)
-        BitReverse(N, line);
-    const double d = static_cast<double>(direction);
-    const int block = N < CacheBlockLength ? N : CacheBlockLength;
-    for (int start = 0; start < N; start += block) {
-        for (int m = 1; m < block; m *= 2)
-            StageOverRange(N, m, table, line, start, block, d);
-    }
-    for (int m = block; m < N; m *= 2)
-        StageOverRange(N, m, table, line, 0, N, d);
+    Stages().line(line, N, table, static_cast<double>(direction));
+}
+
+void FFTColumns(int N, const Complex* table, Complex* panel, int width, int direction)
+{
+    if (width == 1)
+        return FFT(N, table, panel, direction);
+    if (N > 2)
+        BitReverse(N, panel, width);
+    Stages().columns(panel, N, width, table, static_cast<double>(direction));
+}
+
+bool FFTPathAvailable(int path)
+{
+    return path >= 0 && path < FFTPathCount && Paths[path].line != nullptr && ProcessorHas(path);
+}
+
+void UseFFTPath(int path)
+{
+    CurrentPath = FFTPathAvailable(path) ? path : WidestPath();
 }
 
 void ClearFFT(Complex* table)

@@ -33,5 +33,22 @@ int SetUpFFT(int n, Complex** table);
 // +1 or -1.
 void FFT(int N, const Complex* table, Complex* line, int direction);
 
+// Transforms width columns of N samples each, interleaved in panel: sample
+// i of column j at panel[i * width + j]; width is a power of two. Each column gets exactly the bits
+// FFT gives it as a line of its own.
+void FFTColumns(int N, const Complex* table, Complex* panel, int width, int direction);
+
+// The instruction sets the kernel can run on. Every path gives the same
+// bits; FFT runs on the widest one that the build and the processor have,
+// unless UseFFTPath chose another (tests and benchmarks compare them).
+enum FFTPath { SSE2Path, AVX2Path, AVX512Path, FFTPathCount };
+
+// Whether this build and this processor can run path.
+bool FFTPathAvailable(int path);
+
+// Makes every later transform run on path, or on the widest available one
+// when path is not available.
+void UseFFTPath(int path);
+
 // Releases a table made by SetUpFFT; a null pointer is ignored.
 void ClearFFT(Complex* table);

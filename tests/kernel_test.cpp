@@ -7,8 +7,11 @@
 
 #include <bit>
 #include <cmath>
+#include <cstdio>
 #include <cstdint>
+#include <limits>
 #include <random>
+#include <string>
 #include <vector>
 
 #if defined(__unix__)
@@ -87,8 +90,41 @@ double RelativeError(const std::vector<Complex>& actual, const std::vector<Compl
     return error / scale;
 }
 
+// Double arithmetic as x86 (SSE2 and later) does it, written out so that no
+// compiler reordering of the operands can change it: when an operand is a
+// NaN the result is the first NaN operand, quieted, whatever the other
+// operand holds. Only then do the operands' sides matter, and then a sign
+// or a payload shows which side a NaN came from.
+double Quieted(double value)
+{
+    return std::bit_cast<double>(Bits(value) | (std::uint64_t{1} << 51));
+}
+
+double FirstNaN(double a, double b)
+{
+    return std::isnan(a) ? Quieted(a) : Quieted(b);
+}
+
+double Add(double a, double b)
+{
+    return std::isnan(a) || std::isnan(b) ? FirstNaN(a, b) : a + b;
+}
+
+double Subtract(double a, double b)
+{
+    return std::isnan(a) || std::isnan(b) ? FirstNaN(a, b) : a - b;
+}
+
+double Multiply(double a, double b)
+{
+    return std::isnan(a) || std::isnan(b) ? FirstNaN(a, b) : a * b;
+}
+
 // The transform in its plainest order: bit reversal, then per stage the
 // twiddle index outermost and the butterflies of one twiddle innermost.
+// The upper output is t + a, with t first: the order the tools have always
+// used. Where two NaNs meet, that order decides which one comes out, and
+// so whether "nan" or "-nan" is printed.
 std::vector<Complex> PlainOrderTransform(std::vector<Complex> line, const Complex* table, int direction)
 {
     const int N = static_cast<int>(line.size());
@@ -103,14 +139,74 @@ std::vector<Complex> PlainOrderTransform(std::vector<Complex> line, const Comple
     for (int m = 1; m < N; m *= 2) {
         for (int k = 0; k < m; ++k) {
             const double wRe = table[k * (N / m)].re;
-            const double wIm = table[k * (N / m)].im * direction;
+            const double wIm = Multiply(table[k * (N / m)].im, direction);
             for (int p = k; p < N; p += 2 * m) {
                 const Complex a = line[p], b = line[p + m];
-                const double tRe = b.re * wRe - b.im * wIm, tIm = b.re * wIm + b.im * wRe;
-                line[p + m] = Complex{a.re - tRe, a.im - tIm};
-                line[p] = Complex{a.re + tRe, a.im + tIm};
+                const double tRe = Subtract(Multiply(b.re, wRe), Multiply(b.im, wIm));
+                const double tIm = Add(Multiply(b.re, wIm), Multiply(b.im, wRe));
+                line[p + m] = Complex{Subtract(a.re, tRe), Subtract(a.im, tIm)};
+                line[p] = Complex{Add(tRe, a.re), Add(tIm, a.im)};
             }
         }
+    }
+    return line;
+}
+
+// Runs check(path) with FFT on every path that this build and this
+// processor have, then goes back to the default path.
+template <class Check>
+void OnEveryPath(Check check)
+{
+    for (int path = 0; path < FFTPathCount; ++path) {
+        if (!FFTPathAvailable(path))
+            continue;
+        UseFFTPath(path);
+        check(path);
+    }
+    UseFFTPath(FFTPathCount);
+}
+
+// Reports the first sample whose bits differ, if any.
+void ExpectSameBits(const Complex* actual, const std::vector<Complex>& expected, const std::string& what)
+{
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        if (Bits(actual[i].re) != Bits(expected[i].re) || Bits(actual[i].im) != Bits(expected[i].im)) {
+            ADD_FAILURE() << what << ": index " << i << " is (" << actual[i].re << ", " << actual[i].im
+                          << "), expected (" << expected[i].re << ", " << expected[i].im << ")";
+            return;
+        }
+    }
+}
+
+// Expects FFT to give exactly the bits of the plain order on this line, on
+// every path.
+void ExpectPlainOrderBits(const std::vector<Complex>& line, const Complex* table, int direction, const char* what)
+{
+    const int N = static_cast<int>(line.size());
+    const auto expected = PlainOrderTransform(line, table, direction);
+    OnEveryPath([&](int path) {
+        auto actual = line;
+        FFT(N, table, actual.data(), direction);
+        ExpectSameBits(actual.data(), expected,
+                       std::string(what) + ", N = " + std::to_string(N) + ", direction " + std::to_string(direction) +
+                           ", path " + std::to_string(path));
+    });
+}
+
+// A line with some parts replaced by NaNs of both signs, infinities and
+// signed zeros. A NaN soon spreads to every sample, so whichever NaN wins
+// each addition decides the signs that come out.
+std::vector<Complex> SpecialValuesLine(int N, int specials, std::mt19937_64& random)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const double values[] = {nan, -nan, inf, -inf, 0.0, -0.0};
+    auto line = RandomLine(N, random);
+    std::uniform_int_distribution<int> position(0, N - 1);
+    std::uniform_int_distribution<int> value(0, static_cast<int>(std::size(values)) - 1);
+    for (int i = 0; i < specials; ++i) {
+        Complex& sample = line[position(random)];
+        (random() & 1 ? sample.re : sample.im) = values[value(random)];
     }
     return line;
 }
@@ -259,25 +355,119 @@ TEST(FFT, AnInfiniteImaginaryPartReachesTheRealPartToo)
     EXPECT_TRUE(std::isnan(line[1].re));
 }
 
-TEST(FFT, GivesTheSameBitsAsThePlainButterflyOrder)
+TEST(FFT, GivesTheSameBitsAsThePlainButterflyOrderOnFiniteLines)
 {
     std::mt19937_64 random(3);
-    for (int N = 1; N <= 1 << 16; N *= 2) {
+    // Past 2^20 the longest lines take their upper stages in two rounds.
+    for (int N = 1; N <= 1 << 21; N *= 2) {
+        Table table(N);
+        for (int direction : {1, -1})
+            ExpectPlainOrderBits(RandomLine(N, random), table.entries, direction, "finite");
+    }
+}
+
+// Each operand must stay on its side of every addition, subtraction and
+// multiplication: (nan, -nan) in a sample shows a swapped pair or an a - b
+// computed as a + (-b).
+TEST(FFT, GivesTheSameBitsAsThePlainButterflyOrderForNaNsInfinitiesAndZeros)
+{
+    std::mt19937_64 random(5);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (int N = 2; N <= 1 << 13; N *= 2) {
         Table table(N);
         for (int direction : {1, -1}) {
-            auto line = RandomLine(N, random);
-            if (N >= 8) {
-                line[3].im = std::numeric_limits<double>::infinity();
-                line[5] = Complex{-0.0, -0.0};
-            }
-            const auto expected = PlainOrderTransform(line, table.entries, direction);
-            FFT(N, table.entries, line.data(), direction);
-            for (int i = 0; i < N; ++i) {
-                ASSERT_EQ(Bits(line[i].re), Bits(expected[i].re)) << "N = " << N << ", index " << i;
-                ASSERT_EQ(Bits(line[i].im), Bits(expected[i].im)) << "N = " << N << ", index " << i;
-            }
+            auto pair = RandomLine(N, random);
+            pair[N - 1] = Complex{nan, -nan};
+            pair[N / 2 - 1] = Complex{-nan, nan};
+            ExpectPlainOrderBits(pair, table.entries, direction, "opposite NaNs");
+            for (int specials : {1, 2, 3, 8, N})
+                ExpectPlainOrderBits(SpecialValuesLine(N, specials, random), table.entries, direction, "specials");
         }
     }
+}
+
+TEST(FFT, ThePathsAvailableIncludeSSE2)
+{
+    EXPECT_TRUE(FFTPathAvailable(SSE2Path));
+    EXPECT_FALSE(FFTPathAvailable(FFTPathCount));
+    for (int path = 0; path < FFTPathCount; ++path)
+        std::printf("FFT path %d: %s\n", path, FFTPathAvailable(path) ? "tested" : "not available here");
+}
+
+// Columns of a plane go through a panel several at a time; each must come
+// out with the plain order's bits of its own column, on every path, for
+// panel widths from 1 to 16, column counts that leave a narrower remainder,
+// lines reached through every second row pointer, and one-sample columns.
+TEST(TransformColumns, GiveEveryColumnThePlainOrderBits)
+{
+    struct Case {
+        int N;
+        int columns;
+        int width;
+    };
+    const Case cases[] = {{1, 5, 4},     {2, 3, 2},    {4, 1, 1},     {4, 8, 8},    {8, 7, 8},
+                          {16, 13, 8},   {64, 9, 4},   {128, 6, 2},   {256, 3, 1},  {1024, 11, 8},
+                          {4096, 12, 8}, {8192, 5, 4}, {16384, 3, 2}, {8192, 1, 8}, {128, 21, 16}};
+    std::mt19937_64 random(13);
+    for (const Case& c : cases) {
+        Table table(c.N);
+        const int rowLength = c.columns + 2; // samples beyond the columns stay untouched
+        const int step = 2;
+        for (int direction : {1, -1}) {
+            auto plane = c.N <= 64 ? SpecialValuesLine(c.N * step * rowLength, c.N, random)
+                                   : RandomLine(c.N * step * rowLength, random);
+            std::vector<Complex*> lines(static_cast<std::size_t>(c.N) * step);
+            for (std::size_t i = 0; i < lines.size(); ++i)
+                lines[i] = plane.data() + i * rowLength;
+            std::vector<std::vector<Complex>> expected;
+            for (int x = 0; x < c.columns; ++x) {
+                std::vector<Complex> column(c.N);
+                for (int i = 0; i < c.N; ++i)
+                    column[i] = lines[static_cast<std::size_t>(i) * step][x];
+                expected.push_back(PlainOrderTransform(column, table.entries, direction));
+            }
+            OnEveryPath([&](int path) {
+                auto actual = plane;
+                std::vector<Complex*> actualLines(lines.size());
+                for (std::size_t i = 0; i < lines.size(); ++i)
+                    actualLines[i] = actual.data() + i * rowLength;
+                std::vector<Complex> panel(static_cast<std::size_t>(c.N) * c.width);
+                TransformColumns(actualLines.data(), step, c.columns, c.N, table.entries, panel.data(), c.width,
+                                 direction);
+                const std::string what = "N = " + std::to_string(c.N) + ", " + std::to_string(c.columns) +
+                                         " columns, width " + std::to_string(c.width) + ", direction " +
+                                         std::to_string(direction) + ", path " + std::to_string(path);
+                for (int x = 0; x < c.columns; ++x) {
+                    std::vector<Complex> column(c.N);
+                    for (int i = 0; i < c.N; ++i)
+                        column[i] = actualLines[static_cast<std::size_t>(i) * step][x];
+                    ExpectSameBits(column.data(), expected[x], what + ", column " + std::to_string(x));
+                }
+                for (std::size_t i = 0; i < plane.size(); ++i) {
+                    const bool inColumn = (i / rowLength) % step == 0 && static_cast<int>(i % rowLength) < c.columns;
+                    if (!inColumn) {
+                        ASSERT_EQ(Bits(actual[i].re), Bits(plane[i].re)) << what << ", untouched sample " << i;
+                    }
+                }
+            });
+        }
+    }
+}
+
+// The scratch of a column pass is N * PanelWidth samples: at most PanelBytes
+// beyond a single line, and never wider than the columns there are.
+TEST(TransformColumns, PanelsStayWithinTheirScratchBound)
+{
+    for (int N = 1; N <= 1 << 20; N *= 2) {
+        for (int columns : {1, 2, 3, 8, 100, 1 << 20}) {
+            const int width = PanelWidth(N, columns);
+            EXPECT_GE(width, 1);
+            EXPECT_LE(width, columns);
+            EXPECT_EQ(width & (width - 1), 0) << "a power of two";
+            EXPECT_LE(static_cast<std::size_t>(N) * (width - 1) * sizeof(Complex), PanelBytes) << N;
+        }
+    }
+    EXPECT_GE(PanelWidth(1024, 1024), 8) << "several cache lines of each row at once";
 }
 
 TEST(FFT, ForwardThenInverseMultipliesByTheLength)

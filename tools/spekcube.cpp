@@ -12,7 +12,8 @@ namespace {
 
 // Reads (or zero-fills) plane z and, for a data plane, transforms its rows
 // along x as they are read and then its columns along y.
-void FillPlane(Complex** rows, bool dataPlane, const Axis& x, const Axis& y, Complex* scratch, int direction)
+void FillPlane(Complex** rows, bool dataPlane, const Axis& x, const Axis& y, Complex* scratch, int panelWidth,
+               int direction)
 {
     for (int row = 0; row < y.padded; ++row) {
         if (dataPlane && row < y.declared) {
@@ -24,18 +25,7 @@ void FillPlane(Complex** rows, bool dataPlane, const Axis& x, const Axis& y, Com
     }
     if (!dataPlane)
         return;
-    for (int column = 0; column < x.padded; ++column)
-        TransformColumn(rows, column, y.padded, y.table, scratch, direction);
-}
-
-// Transforms the line along z at (x, y) through scratch.
-void TransformDepthLine(Complex*** planes, int x, int y, const Axis& z, Complex* scratch, int direction)
-{
-    for (int plane = 0; plane < z.padded; ++plane)
-        scratch[plane] = planes[plane][y][x];
-    FFT(z.padded, z.table, scratch, direction);
-    for (int plane = 0; plane < z.padded; ++plane)
-        planes[plane][y][x] = scratch[plane];
+    TransformColumns(rows, 1, x.padded, y.padded, y.table, scratch, panelWidth, direction);
 }
 
 } // namespace
@@ -58,23 +48,28 @@ int main(int, char** argv)
     auto*** planes = static_cast<Complex***>(AllocateOrFail(sizeof(Complex**), zCount));
     planes[0] = static_cast<Complex**>(AllocateOrFail(sizeof(Complex*), yCount, zCount));
     planes[0][0] = static_cast<Complex*>(AllocateOrFail(sizeof(Complex), xCount, yCount, zCount));
-    auto* scratch = static_cast<Complex*>(AllocateOrFail(sizeof(Complex), yCount > zCount ? yCount : zCount));
+    // The scratch line holds several lines at once for the y and z passes.
+    const int yWidth = PanelWidth(y.padded, x.padded);
+    const int zWidth = PanelWidth(z.padded, x.padded);
+    const std::size_t yScratch = yCount * static_cast<std::size_t>(yWidth);
+    const std::size_t zScratch = zCount * static_cast<std::size_t>(zWidth);
+    auto* scratch = static_cast<Complex*>(AllocateOrFail(sizeof(Complex), yScratch > zScratch ? yScratch : zScratch));
 
     for (int plane = 0; plane < z.padded; ++plane) {
         Complex** rows = planes[plane];
         for (int row = 1; row < y.padded; ++row)
             rows[row] = rows[row - 1] + x.padded;
-        FillPlane(rows, plane < z.declared, x, y, scratch, direction);
+        FillPlane(rows, plane < z.declared, x, y, scratch, yWidth, direction);
         if (plane < z.padded - 1) {
             planes[plane + 1] = rows + y.padded;
             planes[plane + 1][0] = rows[y.padded - 1] + x.padded;
         }
     }
 
-    for (int row = 0; row < y.padded; ++row) {
-        for (int column = 0; column < x.padded; ++column)
-            TransformDepthLine(planes, column, row, z, scratch, direction);
-    }
+    // The lines along z at row y start at row y of plane 0 and step by the
+    // rows of a plane through the row table.
+    for (int row = 0; row < y.padded; ++row)
+        TransformColumns(planes[0] + row, y.padded, x.padded, z.padded, z.table, scratch, zWidth, direction);
 
     const int padded[3] = {x.padded, y.padded, z.padded};
     WriteDimensions(3, padded);

@@ -21,7 +21,9 @@ int main(int, char** argv)
     const auto yCount = static_cast<std::size_t>(y.padded);
     auto** rows = static_cast<Complex**>(AllocateOrFail(sizeof(Complex*), yCount));
     rows[0] = static_cast<Complex*>(AllocateOrFail(sizeof(Complex), xCount, yCount));
-    auto* scratch = static_cast<Complex*>(AllocateOrFail(sizeof(Complex), yCount));
+    // The scratch line holds several columns at once for the column pass.
+    const int panelWidth = PanelWidth(y.padded, x.padded);
+    auto* scratch = static_cast<Complex*>(AllocateOrFail(sizeof(Complex), yCount, panelWidth));
 
     // Rows are transformed as soon as they are read; rows made only of zero
     // fill are left for the column pass.
@@ -36,8 +38,7 @@ int main(int, char** argv)
             rows[row + 1] = rows[row] + x.padded;
     }
 
-    for (int column = 0; column < x.padded; ++column)
-        TransformColumn(rows, column, y.padded, y.table, scratch, direction);
+    TransformColumns(rows, 1, x.padded, y.padded, y.table, scratch, panelWidth, direction);
 
     const int padded[2] = {x.padded, y.padded};
     WriteDimensions(2, padded);

@@ -1,0 +1,691 @@
+// The butterfly stages of the transform, written once for every vector
+// width and compiled once per instruction set: FFT.cpp (SSE2), FFT_avx2.cpp
+// and FFT_avx512.cpp each include this file. Everything here has internal
+// linkage, so the linker can never let one instruction set's copy of a
+// function stand in for another's.
+//
+// Every butterfly combines the same two samples with the same twiddle and
+// the same operations as the plain scalar order, lane by lane:
+//   w = table[k * (N / m)], wIm = table.im * direction,
+//   tRe = b.re * wRe - b.im * wIm, tIm = b.re * wIm + b.im * wRe,
+//   b' = a - t, a' = t + a.
+// When both operands of an operation are NaNs, x86 returns the first one, so
+// the operands must keep their sides: t comes first in a' as it always has
+// in the tools, which decides whether two NaNs meeting there print as "nan"
+// or "-nan". Compilers treat addition as
+// commutative and may swap its operands (to fold a load, say), so every
+// addition that can meet two NaNs goes through AddInOrder, an instruction
+// whose operand order the compiler cannot change. A multiplication always
+// has a twiddle part (never a NaN) as one operand, and a subtraction is
+// never reordered, so those two use the plain intrinsics.
+#pragma once
+
+#include "FFT.h"
+
+#include <immintrin.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <utility>
+
+namespace {
+
+// ---- Vectors of 1 (SSE2 or AVX), 2 (AVX) or 4 (AVX-512) samples, re and im
+// interleaved as in memory.
+
+template <class V>
+constexpr int SamplesPer = sizeof(V) / sizeof(Complex);
+
+template <class V>
+V Load(const Complex* p);
+template <class V>
+V Signs(double direction);
+
+template <>
+inline __m128d Load<__m128d>(const Complex* p)
+{
+    return _mm_loadu_pd(&p->re);
+}
+inline void Store(Complex* p, __m128d v)
+{
+    _mm_storeu_pd(&p->re, v);
+}
+inline __m128d Sub(__m128d a, __m128d b)
+{
+    return _mm_sub_pd(a, b);
+}
+inline __m128d Mul(__m128d a, __m128d b)
+{
+    return _mm_mul_pd(a, b);
+}
+inline __m128d AddInOrder(__m128d a, __m128d b)
+{
+#if defined(__AVX__)
+    __m128d sum;
+    asm("vaddpd %2, %1, %0" : "=x"(sum) : "x"(a), "x"(b));
+    return sum;
+#else
+    asm("addpd %1, %0" : "+x"(a) : "x"(b));
+    return a;
+#endif
+}
+inline __m128d RealParts(__m128d v)
+{
+    return _mm_unpacklo_pd(v, v);
+}
+inline __m128d ImaginaryParts(__m128d v)
+{
+    return _mm_unpackhi_pd(v, v);
+}
+inline __m128d SwapParts(__m128d v)
+{
+    return _mm_shuffle_pd(v, v, 1);
+}
+// (p.re - q.re, p.im + q.im)
+inline __m128d SubtractAdd(__m128d p, __m128d q)
+{
+#if defined(__AVX__)
+    return _mm_addsub_pd(p, q);
+#else
+    return _mm_move_sd(AddInOrder(p, q), Sub(p, q));
+#endif
+}
+template <>
+inline __m128d Signs<__m128d>(double direction)
+{
+    return _mm_set_pd(direction, 1.0);
+}
+// Entries index, index + stride, ... of the table, one per sample.
+inline __m128d GatherEntries(const Complex* table, int index, int, __m128d*)
+{
+    return Load<__m128d>(table + index);
+}
+
+#if defined(__AVX__)
+template <>
+inline __m256d Load<__m256d>(const Complex* p)
+{
+    return _mm256_loadu_pd(&p->re);
+}
+inline void Store(Complex* p, __m256d v)
+{
+    _mm256_storeu_pd(&p->re, v);
+}
+inline __m256d Sub(__m256d a, __m256d b)
+{
+    return _mm256_sub_pd(a, b);
+}
+inline __m256d Mul(__m256d a, __m256d b)
+{
+    return _mm256_mul_pd(a, b);
+}
+inline __m256d AddInOrder(__m256d a, __m256d b)
+{
+    __m256d sum;
+    asm("vaddpd %2, %1, %0" : "=x"(sum) : "x"(a), "x"(b));
+    return sum;
+}
+inline __m256d RealParts(__m256d v)
+{
+    return _mm256_movedup_pd(v);
+}
+inline __m256d ImaginaryParts(__m256d v)
+{
+    return _mm256_permute_pd(v, 0xF);
+}
+inline __m256d SwapParts(__m256d v)
+{
+    return _mm256_permute_pd(v, 0x5);
+}
+inline __m256d SubtractAdd(__m256d p, __m256d q)
+{
+    return _mm256_addsub_pd(p, q);
+}
+template <>
+inline __m256d Signs<__m256d>(double direction)
+{
+    return _mm256_set_pd(direction, 1.0, direction, 1.0);
+}
+inline __m256d GatherEntries(const Complex* table, int index, int stride, __m256d*)
+{
+    return _mm256_set_m128d(_mm_loadu_pd(&table[index + stride].re), _mm_loadu_pd(&table[index].re));
+}
+#endif
+
+#if defined(__AVX512F__)
+// The all-lanes mask: GCC 12's unmasked forms of some of these intrinsics
+// warn about an uninitialised operand of their own.
+constexpr __mmask8 AllLanes = 0xFF;
+
+template <>
+inline __m512d Load<__m512d>(const Complex* p)
+{
+    return _mm512_loadu_pd(&p->re);
+}
+inline void Store(Complex* p, __m512d v)
+{
+    _mm512_storeu_pd(&p->re, v);
+}
+inline __m512d Sub(__m512d a, __m512d b)
+{
+    return _mm512_sub_pd(a, b);
+}
+inline __m512d Mul(__m512d a, __m512d b)
+{
+    return _mm512_mul_pd(a, b);
+}
+inline __m512d AddInOrder(__m512d a, __m512d b)
+{
+    __m512d sum;
+    asm("vaddpd %2, %1, %0" : "=v"(sum) : "v"(a), "v"(b));
+    return sum;
+}
+inline __m512d RealParts(__m512d v)
+{
+    return _mm512_maskz_movedup_pd(AllLanes, v);
+}
+inline __m512d ImaginaryParts(__m512d v)
+{
+    return _mm512_maskz_permute_pd(AllLanes, v, 0xFF);
+}
+inline __m512d SwapParts(__m512d v)
+{
+    return _mm512_maskz_permute_pd(AllLanes, v, 0x55);
+}
+// The real lanes take the difference, the imaginary lanes the sum.
+inline __m512d SubtractAdd(__m512d p, __m512d q)
+{
+    return _mm512_mask_sub_pd(AddInOrder(p, q), 0x55, p, q);
+}
+template <>
+inline __m512d Signs<__m512d>(double direction)
+{
+    return _mm512_set_pd(direction, 1.0, direction, 1.0, direction, 1.0, direction, 1.0);
+}
+inline __m512d GatherEntries(const Complex* table, int index, int stride, __m512d*)
+{
+    const __m256d low = GatherEntries(table, index, stride, static_cast<__m256d*>(nullptr));
+    const __m256d high = GatherEntries(table, index + 2 * stride, stride, static_cast<__m256d*>(nullptr));
+    return _mm512_maskz_insertf64x4(AllLanes, _mm512_castpd256_pd512(low), high, 1);
+}
+#endif
+
+// ---- Butterflies
+
+// A twiddle with the direction applied, (wRe, wIm) per sample, and the same
+// with its parts swapped, (wIm, wRe), ready for the complex product.
+template <class V>
+struct Twiddle {
+    V parts;
+    V swapped;
+};
+
+// The twiddles of table entries index, index + stride, ... for the samples
+// of one vector: wIm = table.im * direction, wRe multiplied by 1.
+template <class V>
+Twiddle<V> TwiddleOf(V parts)
+{
+    return Twiddle<V>{parts, SwapParts(parts)};
+}
+
+template <class V>
+Twiddle<V> LoadTwiddle(const Complex* table, int index, int stride, V signs)
+{
+    return TwiddleOf(Mul(GatherEntries(table, index, stride, static_cast<V*>(nullptr)), signs));
+}
+
+// (a, b) becomes (t + a, a - t) with t = b * w:
+// tRe = b.re * wRe - b.im * wIm and tIm = b.re * wIm + b.im * wRe.
+template <class V>
+void Butterfly(V& a, V& b, const Twiddle<V>& w)
+{
+    const V t = SubtractAdd(Mul(RealParts(b), w.parts), Mul(ImaginaryParts(b), w.swapped));
+    b = Sub(a, t);
+    a = AddInOrder(t, a);
+}
+
+// ---- Stages over rows
+//
+// All stages work on `rows` rows of `width` samples, row r at data + r *
+// width. Row r, column j stands for the position whose twiddle index within
+// the stage of half-span h rows is k = (r mod h) * unit + (column0 + j) *
+// across, read from table entry k * (N / (h * unit)). A contiguous line is
+// rows of width unit (across 1); an upper part of a long line gathered into
+// a panel is rows of `width` of its columns (unit the line's row length);
+// interleaved columns of a plane are rows of width columns (unit 1, across 0:
+// all columns of a row share one twiddle).
+struct RowLayout {
+    Complex* data;
+    int rows;
+    int width;
+    int unit;
+    int column0;
+    int across;
+};
+
+// The twiddles of the stages within a block, gathered once per line so that
+// every block reads them in order: twiddle k of the stage of half-span m
+// (direction applied, as LoadTwiddle gives it) at parts[m + k], with its
+// parts swapped at swapped[m + k].
+constexpr int BlockTwiddleCount = 1 << 10;
+struct BlockTwiddles {
+    Complex parts[BlockTwiddleCount];
+    Complex swapped[BlockTwiddleCount];
+};
+
+void GatherBlockTwiddles(BlockTwiddles* twiddles, int blockLength, int N, const Complex* table, double direction)
+{
+    for (int m = 1; m < blockLength; m *= 2) {
+        for (int k = 0; k < m; ++k) {
+            const Complex& entry = table[k * (N / m)];
+            const double wRe = entry.re * 1.0;
+            const double wIm = entry.im * direction;
+            twiddles->parts[m + k] = Complex{wRe, wIm};
+            twiddles->swapped[m + k] = Complex{wIm, wRe};
+        }
+    }
+}
+
+// The twiddles of the stage of half-span m samples for the samples of one
+// vector, from index k on: from the gathered ones where the layout has them
+// (a contiguous line), otherwise from the table.
+template <class V>
+Twiddle<V> StageTwiddle(const BlockTwiddles* gathered, int m, int k, int across, int N, const Complex* table, V signs)
+{
+    if (gathered != nullptr)
+        return Twiddle<V>{Load<V>(gathered->parts + m + k), Load<V>(gathered->swapped + m + k)};
+    return LoadTwiddle(table, k * (N / m), across * (N / m), signs);
+}
+
+// The stages of half-span h and 2h rows at once for the samples of one
+// vector at row i and column j of every group of 4h rows: (0, 1) and (2, 3)
+// in the first stage, (0, 2) and (1, 3) in the second.
+template <class V>
+void FourRowGroups(const RowLayout& layout, int h, int i, int j, const Twiddle<V>& w1, const Twiddle<V>& w2,
+                   const Twiddle<V>& w3)
+{
+    const std::ptrdiff_t span = static_cast<std::ptrdiff_t>(h) * layout.width;
+    for (int group = 0; group < layout.rows; group += 4 * h) {
+        Complex* p0 = layout.data + static_cast<std::ptrdiff_t>(group + i) * layout.width + j;
+        V x0 = Load<V>(p0), x1 = Load<V>(p0 + span), x2 = Load<V>(p0 + 2 * span), x3 = Load<V>(p0 + 3 * span);
+        Butterfly(x0, x1, w1);
+        Butterfly(x2, x3, w1);
+        Butterfly(x0, x2, w2);
+        Butterfly(x1, x3, w3);
+        Store(p0, x0);
+        Store(p0 + span, x1);
+        Store(p0 + 2 * span, x2);
+        Store(p0 + 3 * span, x3);
+    }
+}
+
+// The stage of half-span h rows alone, for one vector at row i, column j.
+template <class V>
+void TwoRowGroups(const RowLayout& layout, int h, int i, int j, const Twiddle<V>& w)
+{
+    const std::ptrdiff_t span = static_cast<std::ptrdiff_t>(h) * layout.width;
+    for (int group = 0; group < layout.rows; group += 2 * h) {
+        Complex* p0 = layout.data + static_cast<std::ptrdiff_t>(group + i) * layout.width + j;
+        V x0 = Load<V>(p0), x1 = Load<V>(p0 + span);
+        Butterfly(x0, x1, w);
+        Store(p0, x0);
+        Store(p0 + span, x1);
+    }
+}
+
+// The stages of half-span h and 2h rows over the whole layout. Where all
+// columns share a twiddle (across 0) it is loaded once per row i.
+template <class V>
+void TwoStages(const RowLayout& layout, const BlockTwiddles* gathered, int h, int N, const Complex* table, V signs)
+{
+    const int m = h * layout.unit;
+    for (int i = 0; i < h; ++i) {
+        for (int j = 0; j < layout.width;) {
+            const int k = i * layout.unit + (layout.column0 + j) * layout.across;
+            const auto w1 = StageTwiddle(gathered, m, k, layout.across, N, table, signs);
+            const auto w2 = StageTwiddle(gathered, 2 * m, k, layout.across, N, table, signs);
+            const auto w3 = StageTwiddle(gathered, 2 * m, k + m, layout.across, N, table, signs);
+            const int end = layout.across == 0 ? layout.width : j + SamplesPer<V>;
+            for (; j < end; j += SamplesPer<V>)
+                FourRowGroups(layout, h, i, j, w1, w2, w3);
+        }
+    }
+}
+
+// The stage of half-span h rows alone over the whole layout.
+template <class V>
+void OneStage(const RowLayout& layout, const BlockTwiddles* gathered, int h, int N, const Complex* table, V signs)
+{
+    const int m = h * layout.unit;
+    for (int i = 0; i < h; ++i) {
+        for (int j = 0; j < layout.width;) {
+            const int k = i * layout.unit + (layout.column0 + j) * layout.across;
+            const auto w = StageTwiddle(gathered, m, k, layout.across, N, table, signs);
+            const int end = layout.across == 0 ? layout.width : j + SamplesPer<V>;
+            for (; j < end; j += SamplesPer<V>)
+                TwoRowGroups(layout, h, i, j, w);
+        }
+    }
+}
+
+// One stage (count 1) or two (count 2) from half-span h rows on, with the
+// widest vector of the path that a row of the layout fills.
+template <class V>
+void Stages(const RowLayout& layout, const BlockTwiddles* gathered, int h, int count, int N, const Complex* table,
+            double direction)
+{
+    const V signs = Signs<V>(direction);
+    if (count == 2)
+        TwoStages(layout, gathered, h, N, table, signs);
+    else
+        OneStage(layout, gathered, h, N, table, signs);
+}
+
+template <class Wide>
+void StagesOfWidth(const RowLayout& layout, const BlockTwiddles* gathered, int h, int count, int N,
+                   const Complex* table, double direction)
+{
+    if constexpr (2 < SamplesPer<Wide>) {
+        if (layout.width >= SamplesPer<Wide>)
+            return Stages<Wide>(layout, gathered, h, count, N, table, direction);
+    }
+#if defined(__AVX__)
+    if (layout.width >= 2)
+        return Stages<__m256d>(layout, gathered, h, count, N, table, direction);
+#endif
+    Stages<__m128d>(layout, gathered, h, count, N, table, direction);
+}
+
+// Every stage over the rows, h = 1, 2, 4, ..., rows / 2, two at a time.
+template <class Wide>
+void RowStages(const RowLayout& layout, int N, const Complex* table, double direction)
+{
+    int h = 1;
+    for (; 4 * h <= layout.rows; h *= 4)
+        StagesOfWidth<Wide>(layout, nullptr, h, 2, N, table, direction);
+    if (2 * h <= layout.rows)
+        StagesOfWidth<Wide>(layout, nullptr, h, 1, N, table, direction);
+}
+
+// ---- A whole line
+
+// Lines up to this length run every stage within a block that stays in the
+// level-1 cache.
+constexpr int BlockLength = 1 << 10;
+// Longer lines run their upper stages on panels of at most PanelRows rows,
+// gathered into a buffer: PanelSamples (level-1 cache) unless that leaves
+// fewer than MinPanelWidth columns, 512 bytes of each row. Wider rows let
+// the memory system stream them; measured on 2^20 samples, 32 columns took
+// the upper stages from 10.7 to 7.8 ns per point against 8.
+constexpr int PanelSamples = 1 << 11;
+constexpr int PanelRows = 1 << 8;
+constexpr int MinPanelWidth = 32;
+// Up to this many rows, the upper stages run in place without a panel.
+constexpr int InPlaceRows = 8;
+// Lines of several blocks gather the twiddles of their block stages.
+constexpr int GatheredTwiddlesFrom = 2 * BlockLength;
+
+// The stages of half-span 1 and 2 over n >= 4 samples: every four samples
+// (c0, c1, c2, c3) go through the butterflies (c0, c1) and (c2, c3) with
+// table entry 0, then (c0, c2) with entry 0 and (c1, c3) with entry N / 2.
+// Vectors of one sample need no rearranging; wider ones are shuffled so
+// that each butterfly's a and b parts sit in the same lane of two vectors.
+inline void FirstTwoStages(__m128d*, Complex* segment, int n, int N, const Complex* table, double direction)
+{
+    Stages<__m128d>(RowLayout{segment, n, 1, 1, 0, 1}, nullptr, 1, 2, N, table, direction);
+}
+
+#if defined(__AVX__)
+inline void FirstTwoStages(__m256d*, Complex* segment, int n, int N, const Complex* table, double direction)
+{
+    const __m256d signs = Signs<__m256d>(direction);
+    const auto first = LoadTwiddle(table, 0, 0, signs);
+    const auto second = LoadTwiddle(table, 0, N / 2, signs);
+    for (int i = 0; i < n; i += 4) {
+        const __m256d v0 = Load<__m256d>(segment + i);
+        const __m256d v1 = Load<__m256d>(segment + i + 2);
+        __m256d a = _mm256_permute2f128_pd(v0, v1, 0x20); // c0, c2
+        __m256d b = _mm256_permute2f128_pd(v0, v1, 0x31); // c1, c3
+        Butterfly(a, b, first);
+        __m256d low = _mm256_permute2f128_pd(a, b, 0x20);  // c0, c1
+        __m256d high = _mm256_permute2f128_pd(a, b, 0x31); // c2, c3
+        Butterfly(low, high, second);
+        Store(segment + i, low);
+        Store(segment + i + 2, high);
+    }
+}
+#endif
+
+#if defined(__AVX512F__)
+inline void FirstTwoStages(__m512d*, Complex* segment, int n, int N, const Complex* table, double direction)
+{
+    if (n < 8)
+        return FirstTwoStages(static_cast<__m256d*>(nullptr), segment, n, N, table, direction);
+    const __m512d signs = Signs<__m512d>(direction);
+    const auto first = LoadTwiddle(table, 0, 0, signs);
+    const __m256d pair = GatherEntries(table, 0, N / 2, static_cast<__m256d*>(nullptr));
+    const auto second =
+        TwiddleOf(Mul(_mm512_maskz_insertf64x4(AllLanes, _mm512_castpd256_pd512(pair), pair, 1), signs));
+    // Double lanes of samples taken from the first (0-7) or second (8-15)
+    // operand of a two-source permutation.
+    const __m512i evens = _mm512_set_epi64(13, 12, 9, 8, 5, 4, 1, 0);
+    const __m512i odds = _mm512_set_epi64(15, 14, 11, 10, 7, 6, 3, 2);
+    const __m512i pairsLow = _mm512_set_epi64(13, 12, 5, 4, 9, 8, 1, 0);
+    const __m512i pairsHigh = _mm512_set_epi64(15, 14, 7, 6, 11, 10, 3, 2);
+    const __m512i backLow = _mm512_set_epi64(11, 10, 9, 8, 3, 2, 1, 0);
+    const __m512i backHigh = _mm512_set_epi64(15, 14, 13, 12, 7, 6, 5, 4);
+    for (int i = 0; i < n; i += 8) {
+        const __m512d v0 = Load<__m512d>(segment + i);
+        const __m512d v1 = Load<__m512d>(segment + i + 4);
+        __m512d a = _mm512_permutex2var_pd(v0, evens, v1); // c0, c2, c4, c6
+        __m512d b = _mm512_permutex2var_pd(v0, odds, v1);  // c1, c3, c5, c7
+        Butterfly(a, b, first);
+        __m512d low = _mm512_permutex2var_pd(a, pairsLow, b);   // c0, c1, c4, c5
+        __m512d high = _mm512_permutex2var_pd(a, pairsHigh, b); // c2, c3, c6, c7
+        Butterfly(low, high, second);
+        Store(segment + i, _mm512_permutex2var_pd(low, backLow, high));
+        Store(segment + i + 4, _mm512_permutex2var_pd(low, backHigh, high));
+    }
+}
+#endif
+
+// Stages of half-span 1, 2, ..., n / 2 over the n <= BlockLength samples at
+// segment: stage m treats them as rows of m samples, two stages at a time.
+template <class Wide>
+void BlockStages(Complex* segment, int n, int N, const Complex* table, double direction, const BlockTwiddles* gathered)
+{
+    int m = 1;
+    if (n >= 4) {
+        FirstTwoStages(static_cast<Wide*>(nullptr), segment, n, N, table, direction);
+        m = 4;
+    }
+    while (m < n) {
+        const int count = 4 * m <= n ? 2 : 1;
+        StagesOfWidth<Wide>(RowLayout{segment, n / m, m, m, 0, 1}, gathered, 1, count, N, table, direction);
+        m <<= count;
+    }
+}
+
+// The stages of half-span blockLength and up over the n samples at segment,
+// whose blocks of blockLength samples have had all their shorter stages:
+// panel by panel of columns, each gathered, transformed and put back.
+template <class Wide>
+void UpperStages(Complex* segment, int n, int blockLength, int N, const Complex* table, double direction)
+{
+    const int rows = n / blockLength;
+    // A few rows share the cache's sets without trouble: no panel needed.
+    if (rows <= InPlaceRows)
+        return RowStages<Wide>(RowLayout{segment, rows, blockLength, blockLength, 0, 1}, N, table, direction);
+    alignas(64) Complex panel[PanelRows * MinPanelWidth];
+    const int width = std::min(blockLength, std::max(PanelSamples / rows, MinPanelWidth));
+    for (int column0 = 0; column0 < blockLength; column0 += width) {
+        for (int r = 0; r < rows; ++r) {
+            const Complex* from = segment + static_cast<std::ptrdiff_t>(r) * blockLength + column0;
+            for (int j = 0; j < width; ++j)
+                panel[r * width + j] = from[j];
+        }
+        RowStages<Wide>(RowLayout{panel, rows, width, blockLength, column0, 1}, N, table, direction);
+        for (int r = 0; r < rows; ++r) {
+            Complex* to = segment + static_cast<std::ptrdiff_t>(r) * blockLength + column0;
+            for (int j = 0; j < width; ++j)
+                to[j] = panel[r * width + j];
+        }
+    }
+}
+
+// Every stage over the n samples at segment (n a power of two, segment at a
+// multiple of n within the line of N), already in bit-reversed order.
+template <class Wide>
+void LineStages(Complex* segment, int n, int N, const Complex* table, double direction, const BlockTwiddles* gathered)
+{
+    if (n <= BlockLength)
+        return BlockStages<Wide>(segment, n, N, table, direction, gathered);
+    const int rows = n / BlockLength < PanelRows ? n / BlockLength : PanelRows;
+    const int blockLength = n / rows;
+    for (int start = 0; start < n; start += blockLength)
+        LineStages<Wide>(segment + start, blockLength, N, table, direction, gathered);
+    UpperStages<Wide>(segment, n, blockLength, N, table, direction);
+}
+
+// ---- Bit reversal
+
+// Exchanges the rows of width samples at i and at the bit-reversed index of
+// i, once per pair (from the lower index). The reversed index j is counted
+// along with i: adding one to i adds one to j from the top bit down.
+inline void BitReverse(int N, Complex* rows, int width)
+{
+    for (int i = 1, j = 0; i < N; ++i) {
+        int bit = N >> 1;
+        for (; j & bit; bit >>= 1)
+            j ^= bit;
+        j |= bit;
+        if (i < j)
+            std::swap_ranges(rows + static_cast<std::ptrdiff_t>(i) * width,
+                             rows + static_cast<std::ptrdiff_t>(i + 1) * width,
+                             rows + static_cast<std::ptrdiff_t>(j) * width);
+    }
+}
+
+inline int ReverseBits(int value, int bits)
+{
+    int reversed = 0;
+    for (int bit = 0; bit < bits; ++bit) {
+        reversed = (reversed << 1) | (value & 1);
+        value >>= 1;
+    }
+    return reversed;
+}
+
+// The lowest `bits` bits of value in reverse order, without branches.
+inline int ReverseLowBits(int value, int bits)
+{
+    auto x = static_cast<std::uint32_t>(value);
+    x = ((x >> 1) & 0x55555555u) | ((x & 0x55555555u) << 1);
+    x = ((x >> 2) & 0x33333333u) | ((x & 0x33333333u) << 2);
+    x = ((x >> 4) & 0x0F0F0F0Fu) | ((x & 0x0F0F0F0Fu) << 4);
+    x = __builtin_bswap32(x);
+    return static_cast<int>(x >> (32 - bits));
+}
+
+// The most blocks the block-group bit reversal takes at once: their
+// partners for one sample fill two cache lines.
+constexpr int MaxGroupBlocks = 8;
+
+// How many samples ahead the block-group bit reversal fetches partners.
+constexpr int PrefetchDistance = 16;
+
+inline int Log2(int powerOfTwo)
+{
+    int log = 0;
+    while ((1 << log) < powerOfTwo)
+        ++log;
+    return log;
+}
+
+// The bit reversal of a line of `rows` blocks of blockLength samples (4 <=
+// rows <= blockLength), fused with the stages within each block, so that a
+// block is transformed while its samples are still in the cache.
+//
+// Sample i = b * blockLength + c (block b) pairs with j = rev(c) * rows +
+// rev(b), reversing the bits of c and of b, and j lies in block rev(c) >>
+// (q - p) for blockLength = 2^q and rows = 2^p, whatever b is. The blocks go
+// in groups of G = 8 (4 where there are fewer than 8 rows), b, b + rows/G,
+// ..., b + (G - 1) rows/G, whose partners for one c are G neighbouring
+// samples (two cache lines for 8). A group exchanges each of its
+// samples with its partner unless the partner's group came before (the pair
+// is exchanged already), and within the group once per pair; after that
+// every sample of the group is in its place, and the group's blocks are
+// transformed. The pairs are disjoint, so their order does not matter.
+template <class Wide>
+void ReverseAndTransformBlocks(Complex* line, int N, int blockLength, const Complex* table, double direction,
+                               const BlockTwiddles* gathered)
+{
+    const int rows = N / blockLength;
+    const int perGroup = rows >= MaxGroupBlocks ? MaxGroupBlocks : 4;
+    const int groups = rows / perGroup;
+    const int bits = Log2(blockLength);
+    const int shift = bits - Log2(rows);
+    for (int group = 0; group < groups; ++group) {
+        int reversedBlock[MaxGroupBlocks];
+        for (int t = 0; t < perGroup; ++t)
+            reversedBlock[t] = ReverseBits(group + t * groups, Log2(rows));
+        for (int c = 0; c < blockLength; ++c) {
+            const int reversedC = ReverseLowBits(c, bits);
+            // The partners' cache lines a few samples ahead, on their way.
+            if (c + PrefetchDistance < blockLength) {
+                const Complex* ahead = line +
+                                       static_cast<std::ptrdiff_t>(ReverseLowBits(c + PrefetchDistance, bits)) * rows +
+                                       reversedBlock[0];
+                for (int t = 0; t < perGroup; t += 4)
+                    _mm_prefetch(reinterpret_cast<const char*>(ahead + t), _MM_HINT_T0);
+            }
+            const int partnerGroup = (reversedC >> shift) & (groups - 1);
+            if (partnerGroup < group)
+                continue;
+            for (int t = 0; t < perGroup; ++t) {
+                const std::ptrdiff_t i = static_cast<std::ptrdiff_t>(group + t * groups) * blockLength + c;
+                const std::ptrdiff_t j = static_cast<std::ptrdiff_t>(reversedC) * rows + reversedBlock[t];
+                if (partnerGroup > group || i < j)
+                    std::swap(line[i], line[j]);
+            }
+        }
+        for (int t = 0; t < perGroup; ++t)
+            LineStages<Wide>(line + static_cast<std::ptrdiff_t>(group + t * groups) * blockLength, blockLength, N,
+                             table, direction, gathered);
+    }
+}
+
+// The whole transform of a line of N samples in natural order: bit reversal
+// and every stage. Lines of several blocks gather the twiddles of the stages
+// within a block first, and reverse their bits block group by block group.
+template <class Wide>
+void TransformLine(Complex* line, int N, const Complex* table, double direction)
+{
+    static_assert(BlockLength <= BlockTwiddleCount);
+    if (N < GatheredTwiddlesFrom) {
+        BitReverse(N, line, 1);
+        return LineStages<Wide>(line, N, N, table, direction, nullptr);
+    }
+    BlockTwiddles gathered;
+    GatherBlockTwiddles(&gathered, BlockLength, N, table, direction);
+    const int rows = N / BlockLength < PanelRows ? N / BlockLength : PanelRows;
+    const int blockLength = N / rows;
+    if (rows < 4 || rows > blockLength) {
+        BitReverse(N, line, 1);
+        return LineStages<Wide>(line, N, N, table, direction, &gathered);
+    }
+    ReverseAndTransformBlocks<Wide>(line, N, blockLength, table, direction, &gathered);
+    UpperStages<Wide>(line, N, blockLength, N, table, direction);
+}
+
+// Every stage of N-sample columns interleaved across a panel of `width`
+// columns (sample i of column j at panel[i * width + j]), rows already in
+// bit-reversed order.
+template <class Wide>
+void ColumnStages(Complex* panel, int N, int width, const Complex* table, double direction)
+{
+    RowStages<Wide>(RowLayout{panel, N, width, 1, 0, 0}, N, table, direction);
+}
+
+} // namespace
