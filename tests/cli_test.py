@@ -191,6 +191,14 @@ class Samples(ToolCase):
 
     def test_negative_zero_and_large_values_print_in_full(self):
         self.assertOutput(self.one(b"-0 1e300\n"), "1", "-0.0000000000000000\t" + "%.16f" % 1e300)
+        # One sample followed by zeros transforms to that sample repeated:
+        # 256 lines of 649 characters. Where a line no longer fits a 64 KiB
+        # output block, 632 bytes (later 636) are left, so a block that
+        # reserves less room than such a line needs is overrun by its end.
+        huge = "%.16f\t%.16f" % (1e308, -1e302)
+        self.assertEqual(len(huge) + 1, 649)
+        result = run("spekline", lines(256, "1e308 -1e302", *["0"] * 255))
+        self.assertOutput(result, "256", *[huge] * 256)
 
     def test_unusable_sample_lines(self):
         for line in [b"\n", b"   \r\n", b"abc\n", b",1\n", b"\x00 1\n", b""]:
@@ -198,13 +206,15 @@ class Samples(ToolCase):
                 self.assertFails(self.one(line), "data read error.")
 
     def test_a_long_physical_line_is_read_as_several_lines(self):
-        long_line = b"5" + b" " * 2046 + b"7" + b" " * 951 + b"\n"
+        # Digits on both sides of the split: a split one character off
+        # changes a value.
+        long_line = b"5" + b" " * 2045 + b"1" + b"7" + b" " * 951 + b"\n"
         self.assertEqual(len(long_line), 3000)
-        self.assertOutput(run("spekline", b"2\n" + long_line), "2", sample(12), sample(-2))
+        self.assertOutput(run("spekline", b"2\n" + long_line), "2", sample(12, 1), sample(-2, 1))
 
     def test_a_line_of_2047_characters_leaves_its_newline_as_an_empty_line(self):
-        line = b"5" + b" " * 2046 + b"\n"
-        self.assertOutput(run("spekline", b"1\n" + line + b"6\n"), "1", sample(5))
+        line = b"5" + b" " * 2045 + b"6\n"
+        self.assertOutput(run("spekline", b"1\n" + line + b"6\n"), "1", sample(5, 6))
         self.assertFails(run("spekline", b"2\n" + line + b"6\n"), "data read error.")
 
     def test_crlf_input_reads_like_lf_input(self):

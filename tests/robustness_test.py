@@ -294,12 +294,13 @@ class LineContent(ToolCase):
 
     def test_lines_of_a_megabyte(self):
         # 1 MiB of text with its LF: read as 512 pieces of 2047 characters
-        # and one of 512. Each piece here starts with a number.
+        # and one of 512. Each piece here starts with a number and ends in
+        # the digit 9, so that a piece one character off changes a value.
         pieces = ["%d" % k for k in range(513)]
-        big_line = "".join(p.ljust(2047) for p in pieces[:512]) + pieces[512].ljust(511) + "\n"
+        big_line = "".join(p.ljust(2046) + "9" for p in pieces[:512]) + pieces[512].ljust(510) + "9\n"
         self.assertEqual(len(big_line), MiB)
-        as_lines = run("spekline", "513\n" + "".join(p + "\n" for p in pieces))
-        self.assertEqual(as_lines.values()[0], (sum(range(513)), 0.0))
+        as_lines = run("spekline", "513\n" + "".join(p + " 9\n" for p in pieces))
+        self.assertEqual(as_lines.values()[0], (sum(range(513)), 9.0 * 513))
         self.assertOutput(run("spekline", "513\n" + big_line), *as_lines.lines())
 
         # A megabyte header: its extents, then blank pieces where the
