@@ -38,13 +38,17 @@ std::vector<std::string> LinesNamed(int which)
 
 const char* const LineLabels[] = {"-1.99..98 2.00..00", "1 2", "printed samples"};
 
+// As the tools read them: each line zero-terminated inside a larger buffer.
 void ScanSampleLines(benchmark::State& state)
 {
-    const std::vector<std::string> lines = LinesNamed(static_cast<int>(state.range(0)));
+    std::vector<std::string> lines = LinesNamed(static_cast<int>(state.range(0)));
+    for (std::string& line : lines)
+        line.append(16, '\0');
     std::size_t next = 0;
     double re, im;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ScanSample(lines[next].c_str(), &re, &im));
+        const std::string& line = lines[next];
+        benchmark::DoNotOptimize(ScanSample(line.c_str(), line.c_str() + line.size(), &re, &im));
         benchmark::DoNotOptimize(re);
         benchmark::DoNotOptimize(im);
         next = next + 1 == lines.size() ? 0 : next + 1;
