@@ -153,6 +153,36 @@ int CountLeadingZeros(const char* first, const char* last)
     return zeros;
 }
 
+// Rounds mantissa * 10^exponent in 64-bit integer arithmetic (Eisel-Lemire).
+// Returns false in the rare cases that this cannot decide.
+bool RoundExactly(std::uint64_t mantissa, int exponent, double* value)
+{
+    const fast_float::adjusted_mantissa rounded = fast_float::compute_float<Binary64>(exponent, mantissa);
+    if (rounded.power2 < 0)
+        return false;
+    fast_float::to_float(false, rounded, *value);
+    return true;
+}
+
+// For a number with more than 19 significant digits whose first 19, w,
+// decide its value: it lies in [w, w + 1) * 10^q, and both ends round to
+// the same double. Returns false when they do not. first is the start of
+// the number's text.
+bool RoundByLeadingDigits(const char* first, const DecimalNumber& number, double* value)
+{
+    std::uint64_t leading = 0;
+    for (int taken = 0; taken < 19; ++first) {
+        if (IsDigit(*first) && (leading != 0 || *first != '0')) {
+            leading = leading * 10 + static_cast<unsigned>(DigitValue(*first));
+            ++taken;
+        }
+    }
+    const int exponent = number.exponent + (number.significantDigits - 19);
+    double above;
+    return RoundExactly(leading, exponent, value) && RoundExactly(leading + 1, exponent, &above) &&
+           std::bit_cast<std::uint64_t>(*value) == std::bit_cast<std::uint64_t>(above);
+}
+
 // Value of the decimal text [first, last) (no sign) holding number,
 // correctly rounded; infinity above the range of double and zero below it,
 // as glibc gives them.
@@ -161,6 +191,8 @@ double ConvertDecimal(const char* first, const char* last, const DecimalNumber& 
     if (number.significantDigits == 0)
         return 0.0;
     double value = 0.0;
+    if (number.significantDigits > 19 && RoundByLeadingDigits(first, number, &value))
+        return value;
     if (number.significantDigits <= 19) {
         // Both factors exact: one correctly rounded operation (Clinger).
         if (number.mantissa <= Binary64::max_mantissa_fast_path() &&
@@ -170,12 +202,8 @@ double ConvertDecimal(const char* first, const char* last, const DecimalNumber& 
             const double scale = Binary64::exact_power_of_ten(number.exponent < 0 ? -number.exponent : number.exponent);
             return number.exponent < 0 ? mantissa / scale : mantissa * scale;
         }
-        const fast_float::adjusted_mantissa rounded =
-            fast_float::compute_float<Binary64>(number.exponent, number.mantissa);
-        if (rounded.power2 >= 0) {
-            fast_float::to_float(false, rounded, value);
+        if (RoundExactly(number.mantissa, number.exponent, &value))
             return value;
-        }
     }
     fast_float::from_chars(first, last, value);
     return value;
