@@ -19,6 +19,7 @@ TOOL_DIR = os.environ.get("SPEK_TOOL_DIR") or os.path.join(HERE, "..", "build")
 SUFFIX = os.environ.get("SPEK_EXE_SUFFIX", "")
 EMULATOR = shlex.split(os.environ.get("SPEK_EMULATOR", ""))
 POSIX = os.name == "posix" and not EMULATOR
+WINDOWS = SUFFIX == ".exe"
 POINTER_BYTES = int(os.environ.get("SPEK_POINTER_BYTES", "8"))
 # AddressSanitizer reserves terabytes of address space as a program starts,
 # so a sanitized build cannot run under an address-space limit.
@@ -219,6 +220,23 @@ class Samples(ToolCase):
 
     def test_crlf_input_reads_like_lf_input(self):
         self.assertOutput(run("spekline", FOUR.replace("\n", "\r\n")), *FORWARD_FOUR)
+        # More than one 64 KiB input block, so that line ends fall on every
+        # side of a block's end.
+        many = lines(5000, *("%d.0625 -%d.5" % (i, i % 7) for i in range(5000)))
+        self.assertEqual(run("spekline", many.replace("\n", "\r\n")).stdout, run("spekline", many).stdout)
+
+    def test_windows_text_mode_input(self):
+        # On Windows the C runtime's text mode drops the CR of CR LF before
+        # the 2047 characters of a read are counted, and Ctrl-Z ends the
+        # input; elsewhere CR is a character of the line and Ctrl-Z too.
+        line = b"5" + b" " * 2044 + b"6\r\n"
+        ctrl_z = b"2\n1\x1a\n2\n"
+        if WINDOWS:
+            self.assertOutput(run("spekline", b"2\n" + line + b"7\n"), "2", sample(12, 6), sample(-2, 6))
+            self.assertFails(run("spekline", ctrl_z), "data read error.")
+        else:
+            self.assertFails(run("spekline", b"2\n" + line + b"7\n"), "data read error.")
+            self.assertOutput(run("spekline", ctrl_z), "2", sample(3), sample(-1))
 
     def test_lines_after_the_declared_samples_are_never_read(self):
         self.assertOutput(run("spekline", FOUR + "not a number\n\x00\xff"), *FORWARD_FOUR)
