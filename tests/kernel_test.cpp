@@ -1,6 +1,7 @@
 // The transform kernel: padded lengths, twiddle tables, exact small
 // transforms, and agreement with a direct evaluation of the sum.
 #include "FFT.h"
+#include "storage.h"
 
 #include <gtest/gtest.h>
 
@@ -175,6 +176,32 @@ TEST(SetUpFFT, ReportsATableThatCannotBeHad)
     EXPECT_EQ(table, nullptr);
 }
 #endif
+
+#if defined(__unix__) && !defined(__SANITIZE_ADDRESS__)
+[[noreturn]] void CheckBlockUnderOneGiB(int extent)
+{
+    const rlimit small{rlim_t{1} << 30, rlim_t{1} << 30};
+    setrlimit(RLIMIT_AS, &small);
+    CheckBlockSize(1, &extent);
+    std::exit(0);
+}
+#endif
+
+// The tools check the sample block before building any table: a byte
+// count that wraps the size type, or a block the allocator cannot provide,
+// ends the run at once. Sizes that can be had pass.
+TEST(CheckBlockSize, RefusesBlocksThatCannotBeHadBeforeAnyTable)
+{
+    const int fits[2] = {1024, 1000};
+    EXPECT_EXIT((CheckBlockSize(2, fits), std::exit(0)), testing::ExitedWithCode(0), "");
+    // 16 * 2^90 bytes: wraps to 0 in any size type.
+    const int wraps[3] = {1 << 30, 1 << 30, (1 << 29) + 1};
+    EXPECT_EXIT(CheckBlockSize(3, wraps), testing::ExitedWithCode(1), "^memory allocation error\\.\n$");
+#if defined(__unix__) && !defined(__SANITIZE_ADDRESS__)
+    // 2 GiB under a 1 GiB address space: only the probe can tell.
+    EXPECT_EXIT(CheckBlockUnderOneGiB(1 << 27), testing::ExitedWithCode(1), "^memory allocation error\\.\n$");
+#endif
+}
 
 TEST(SetUpFFT, TableOfEightWalksHalfATurnCounterClockwise)
 {

@@ -44,6 +44,9 @@ constexpr Known kKnown[] = {
     {76563 * kStep, 0x1.d1acf58d0813dp-3, 0x1.f296b18a0f4f2p-1},
     {524289 * kStep, 0x1.fffffffff6216p-1, -0x1.921fb5445a1e4p-19},
     {1048575 * kStep, 0x1.921fb54444032p-19, -0x1.fffffffff6216p-1},
+    // The table entry k = 535868425 of N = 2^30: a wrong rounding factor in
+    // the main path shows here first among all twiddle angles below 2^30.
+    {535868425 * (0x1.921fb54442d18p+1 / (1 << 30)), 0x1.ffff6fa9c71d7p-1, 0x1.8072ca3ad1363p-9},
 };
 
 std::uint64_t Bits(double value)
