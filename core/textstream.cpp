@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <emmintrin.h>
 
@@ -35,6 +36,7 @@ std::size_t lineEnd = 0;
 std::size_t dataEnd = 0;   // input read so far ends here
 bool inputEnded = false;   // no further read: end of input or a failure
 char byteAfterLine = '\0'; // what the zero at lineEnd replaced
+bool giveBackPlanned = false;
 
 // Output is assembled here and handed to standard output in large blocks.
 constexpr std::size_t OutputBlockSize = 1 << 16;
@@ -89,10 +91,23 @@ long ReadInput(char* to, std::size_t size)
 #endif
 }
 
+// Gives back the input read ahead but not used, as glibc's streams do at
+// exit for a file that can seek: whatever reads the same open file next
+// starts right after the last line that was read. A pipe cannot seek, and
+// that lseek fails harmlessly. (Windows' C runtime gives nothing back.)
+void GiveBackUnreadInput()
+{
+#ifndef _WIN32
+    if (dataEnd > lineEnd)
+        lseek(0, -static_cast<off_t>(dataEnd - lineEnd), SEEK_CUR);
+#endif
+}
+
 // Reads more input after the data, first moving the unfinished line to the
 // start of the block when too little room is left for a whole line. Returns
-// false on a read failure; the end of input is recorded, and no read
-// follows it.
+// false on a read failure. The end of input is recorded, and no read
+// follows it; so is a failure, except that input which has nothing at hand
+// now (EAGAIN, a descriptor set not to wait) may be read again later.
 bool ReadMoreInput()
 {
     if (InputBlockSize - dataEnd < MaxLineLength) {
@@ -100,10 +115,14 @@ bool ReadMoreInput()
         dataEnd -= lineStart;
         lineStart = 0;
     }
+    if (!giveBackPlanned) {
+        std::atexit(GiveBackUnreadInput);
+        giveBackPlanned = true;
+    }
     const long count = ReadInput(inputBlock + dataEnd, InputBlockSize - dataEnd);
     if (count > 0)
         dataEnd += static_cast<std::size_t>(count);
-    else
+    else if (count == 0 || errno != EAGAIN)
         inputEnded = true;
     return count >= 0;
 }
@@ -126,8 +145,9 @@ const char* FindNewline(const char* from, std::size_t length)
 
 // Finds the end of the line that starts at lineStart: after its newline,
 // after MaxLineLength characters, or at the end of input. Returns false
-// when there is no line (nothing left, or a read failure, which loses an
-// unfinished line as the C library's fgets does).
+// when there is no line: nothing left, or a read failure, which loses an
+// unfinished line as the C library's fgets does, unless the failure is
+// EAGAIN, where fgets returns what it has.
 bool FindLineEnd()
 {
     for (;;) {
@@ -142,8 +162,12 @@ bool FindLineEnd()
             lineEnd = lineStart + window;
             return true;
         }
-        if (inputEnded || !ReadMoreInput())
+        if (inputEnded)
             return false;
+        if (!ReadMoreInput()) {
+            lineEnd = dataEnd;
+            return errno == EAGAIN && available > 0;
+        }
     }
 }
 
