@@ -649,6 +649,15 @@ char* WriteSign(char* out, bool negative)
     return out + (negative ? 1 : 0);
 }
 
+// |value| < 2^-55, zero included: below half of the 16th decimal (5e-17),
+// so it prints as zero, with the sign of the value.
+char* PrintZero(char* out, bool negative)
+{
+    out = WriteSign(out, negative);
+    std::memcpy(out, "0.0000000000000000", 18);
+    return out + 18;
+}
+
 // 2^-12 <= |value| < 8, the common case: value = mantissa * 2^-shift with
 // shift from 50 to 64, and the integer is one digit. Calls nothing out of
 // line.
@@ -730,7 +739,7 @@ char* PrintFixed16(char* out, double value)
         return std::to_chars(out, out + MaxFixed16Length, value, std::chars_format::fixed, FractionDigits).ptr;
     if (biasedExponent >= 1023 - 12 && biasedExponent < 1023 + 3)
         return PrintCommon(out, negative, fractionField | (std::uint64_t(1) << 52), 1023 + 52 - biasedExponent);
-    if (biasedExponent == 0)
-        return PrintBelowTwoToThe64(out, negative, fractionField, -1022);
+    if (biasedExponent < 1023 - 55)
+        return PrintZero(out, negative);
     return PrintBelowTwoToThe64(out, negative, fractionField | (std::uint64_t(1) << 52), biasedExponent - 1023);
 }
