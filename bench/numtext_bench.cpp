@@ -13,11 +13,11 @@
 namespace {
 
 // Sample lines as the tools print them: "%18.16lf\t%18.16lf\n" of values
-// in [-2, 2].
-std::vector<std::string> PrintedSampleLines()
+// in [-limit, limit].
+std::vector<std::string> PrintedSampleLines(double limit)
 {
     std::mt19937_64 random(1);
-    std::uniform_real_distribution<double> value(-2, 2);
+    std::uniform_real_distribution<double> value(-limit, limit);
     std::vector<std::string> lines;
     for (int i = 0; i < 1024; ++i) {
         char line[100];
@@ -32,19 +32,24 @@ std::vector<std::string> LinesNamed(int which)
     switch (which) {
     case 0: return {"-1.9999999999999998\t2.0000000000000000\n"};
     case 1: return {"1 2\n"};
-    default: return PrintedSampleLines();
+    case 2: return PrintedSampleLines(2);
+    default: return PrintedSampleLines(1000); // 20 significant digits
     }
 }
 
-const char* const LineLabels[] = {"-1.99..98 2.00..00", "1 2", "printed samples"};
+const char* const LineLabels[] = {"-1.99..98 2.00..00", "1 2", "printed samples", "printed, |v| < 1000"};
 
+// As the tools read them: each line zero-terminated inside a larger buffer.
 void ScanSampleLines(benchmark::State& state)
 {
-    const std::vector<std::string> lines = LinesNamed(static_cast<int>(state.range(0)));
+    std::vector<std::string> lines = LinesNamed(static_cast<int>(state.range(0)));
+    for (std::string& line : lines)
+        line.append(16, '\0');
     std::size_t next = 0;
     double re, im;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ScanSample(lines[next].c_str(), &re, &im));
+        const std::string& line = lines[next];
+        benchmark::DoNotOptimize(ScanSample(line.c_str(), line.c_str() + line.size(), &re, &im));
         benchmark::DoNotOptimize(re);
         benchmark::DoNotOptimize(im);
         next = next + 1 == lines.size() ? 0 : next + 1;
@@ -66,8 +71,8 @@ void SscanfSampleLines(benchmark::State& state)
     state.SetLabel(LineLabels[state.range(0)]);
 }
 
-BENCHMARK(ScanSampleLines)->DenseRange(0, 2);
-BENCHMARK(SscanfSampleLines)->DenseRange(0, 2);
+BENCHMARK(ScanSampleLines)->DenseRange(0, 3);
+BENCHMARK(SscanfSampleLines)->DenseRange(0, 3);
 
 // Values to print: typical magnitudes (|v| < 1e6 in three ranges), or
 // random magnitudes over the whole range of double.

@@ -12,17 +12,28 @@
 // gone), and the conversion fails when the buffer holds no digit, or is just
 // "0x". Only "nan" is copied, never a "(...)" after it, so a NaN read has
 // the default bits (with the sign bit set for "-nan").
+//
+// Decimal digits go to fast_float (header-only, so it is compiled with this
+// file's flags): its Eisel-Lemire step rounds the at most 19 significant
+// digits that fit a 64-bit integer in integer arithmetic, and its from_chars
+// handles the rare longer or harder inputs exactly. Digits are read eight at
+// a time where the caller says that the bytes are there to be read.
 #include "numtext.h"
+
+#include <fast_float/fast_float.h>
 
 #include <bit>
 #include <charconv>
 #include <climits>
 #include <cstdint>
 #include <cstring>
-#include <system_error>
+#include <emmintrin.h>
 
-// The decimal fast path below relies on each double operation rounding once,
-// to double. x87 arithmetic (FLT_EVAL_METHOD 2) rounds twice.
+// Digits are read and written eight bytes at a time in the byte order of x86.
+static_assert(std::endian::native == std::endian::little);
+
+// fast_float's floating-point fast path relies on each double operation
+// rounding once, to double. x87 arithmetic (FLT_EVAL_METHOD 2) rounds twice.
 #if defined(__FLT_EVAL_METHOD__) && __FLT_EVAL_METHOD__ != 0
 #error "numtext.cpp needs SSE2 double arithmetic: build with -msse2 -mfpmath=sse"
 #endif
@@ -32,7 +43,6 @@ namespace {
 constexpr std::uint64_t SignBit = 0x8000000000000000u;
 constexpr std::uint64_t InfinityBits = 0x7ff0000000000000u;
 constexpr std::uint64_t DefaultNanBits = 0x7ff8000000000000u;
-constexpr std::uint64_t TwoToThe53 = std::uint64_t(1) << 53;
 
 // Exponents beyond this only say "far out of range"; clamping keeps the
 // arithmetic on them in int without changing any result.
@@ -108,45 +118,26 @@ const char* ReadExponent(const char* p, int* exponent, bool* hasDigits)
 
 // ---- Decimal to double -------------------------------------------------
 
-constexpr double ExactPowersOfTen[] = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
-};
-
-constexpr std::uint64_t PowersOfTen[] = {
-    1u,
-    10u,
-    100u,
-    1000u,
-    10000u,
-    100000u,
-    1000000u,
-    10000000u,
-    100000000u,
-    1000000000u,
-    10000000000u,
-    100000000000u,
-    1000000000000u,
-    10000000000000u,
-    100000000000000u,
-    1000000000000000u,
-};
+using Binary64 = fast_float::binary_format<double>;
 
 // A decimal number as read: value = mantissa * 10^exponent when it has at
-// most 19 significant digits (mantissa is then exact); in any case
-// 10^(order-1) <= value < 10^order.
+// most 19 significant digits (mantissa is then exact).
 struct DecimalNumber {
     std::uint64_t mantissa;
     int exponent;
     int significantDigits;
-    int order;
 };
 
 // Appends the decimal digits at p to *mantissa (modulo 2^64) and returns
-// their end.
-const char* ReadDigits(const char* p, std::uint64_t* mantissa)
+// their end. Takes eight digits at a time while those bytes lie before
+// readableEnd.
+const char* ReadDigits(const char* p, const char* readableEnd, std::uint64_t* mantissa)
 {
     std::uint64_t value = *mantissa;
+    while (readableEnd - p >= 8 && fast_float::is_made_of_eight_digits_fast(p)) {
+        value = value * 100000000 + fast_float::parse_eight_digits_unrolled(p);
+        p += 8;
+    }
     for (; IsDigit(*p); ++p)
         value = value * 10 + static_cast<unsigned>(DigitValue(*p));
     *mantissa = value;
@@ -162,85 +153,74 @@ int CountLeadingZeros(const char* first, const char* last)
     return zeros;
 }
 
-// Moves trailing zeros of the mantissa (not zero) into the exponent, in
-// steps of 8, 4, 2 and 1 digits.
-void DropTrailingZeros(std::uint64_t* mantissa, int* exponent)
+// Rounds mantissa * 10^exponent in 64-bit integer arithmetic (Eisel-Lemire).
+// Returns false in the rare cases that this cannot decide.
+bool RoundExactly(std::uint64_t mantissa, int exponent, double* value)
 {
-    while (*mantissa % 100000000 == 0) {
-        *mantissa /= 100000000;
-        *exponent += 8;
-    }
-    for (int digits = 4; digits > 0; digits /= 2) {
-        const std::uint64_t scale = PowersOfTen[digits];
-        if (*mantissa % scale == 0) {
-            *mantissa /= scale;
-            *exponent += digits;
+    const fast_float::adjusted_mantissa rounded = fast_float::compute_float<Binary64>(exponent, mantissa);
+    if (rounded.power2 < 0)
+        return false;
+    fast_float::to_float(false, rounded, *value);
+    return true;
+}
+
+// For a number with more than 19 significant digits whose first 19, w,
+// decide its value: it lies in [w, w + 1) * 10^q, and both ends round to
+// the same double. Returns false when they do not. first is the start of
+// the number's text.
+bool RoundByLeadingDigits(const char* first, const DecimalNumber& number, double* value)
+{
+    std::uint64_t leading = 0;
+    for (int taken = 0; taken < 19; ++first) {
+        if (IsDigit(*first) && (leading != 0 || *first != '0')) {
+            leading = leading * 10 + static_cast<unsigned>(DigitValue(*first));
+            ++taken;
         }
     }
+    const int exponent = number.exponent + (number.significantDigits - 19);
+    double above;
+    return RoundExactly(leading, exponent, value) && RoundExactly(leading + 1, exponent, &above) &&
+           std::bit_cast<std::uint64_t>(*value) == std::bit_cast<std::uint64_t>(above);
 }
 
-// Converts mantissa * 10^exponent (mantissa exact and not zero) with one
-// correctly rounded double operation where that gives the exact result;
-// returns false otherwise.
-//
-// std::from_chars (fast_float inside libstdc++) has a floating-point fast
-// path for such inputs: at most 19 significant digits whose integer is
-// <= 2^53, exponent in [-22, 22] (counted as here, trailing zeros kept),
-// and in some versions larger exponents while the integer times
-// 10^(exponent-22) stays <= 2^53. The system library may be built for x87,
-// where that path rounds twice. Every one of those inputs is handled here
-// first, in this file's SSE2 arithmetic (with its trailing zeros dropped,
-// each still falls in one of the three cases below), so from_chars only
-// ever gets inputs it converts with integer arithmetic.
-bool ConvertByFastPath(std::uint64_t mantissa, int exponent, double* value)
-{
-    if (mantissa > TwoToThe53 || exponent < -22 || exponent > 22)
-        DropTrailingZeros(&mantissa, &exponent);
-    if (mantissa > TwoToThe53)
-        return false;
-    if (exponent >= 0 && exponent <= 22) {
-        *value = static_cast<double>(mantissa) * ExactPowersOfTen[exponent];
-        return true;
-    }
-    if (exponent < 0 && exponent >= -22) {
-        *value = static_cast<double>(mantissa) / ExactPowersOfTen[-exponent];
-        return true;
-    }
-    if (exponent > 22 && exponent <= 22 + 15 && mantissa <= TwoToThe53 / PowersOfTen[exponent - 22]) {
-        *value = static_cast<double>(mantissa * PowersOfTen[exponent - 22]) * 1e22;
-        return true;
-    }
-    return false;
-}
-
-// Value of the decimal text [first, last) (no sign) holding number.
-// from_chars leaves the value alone when the result overflows or underflows
-// to zero; glibc then gives infinity or zero.
+// Value of the decimal text [first, last) (no sign) holding number,
+// correctly rounded; infinity above the range of double and zero below it,
+// as glibc gives them.
 double ConvertDecimal(const char* first, const char* last, const DecimalNumber& number)
 {
     if (number.significantDigits == 0)
         return 0.0;
-    double value;
-    if (number.significantDigits <= 19 && ConvertByFastPath(number.mantissa, number.exponent, &value))
+    double value = 0.0;
+    if (number.significantDigits > 19 && RoundByLeadingDigits(first, number, &value))
         return value;
-    const std::from_chars_result result = std::from_chars(first, last, value, std::chars_format::general);
-    if (result.ec == std::errc::result_out_of_range)
-        return number.order > 0 ? std::bit_cast<double>(InfinityBits) : 0.0;
+    if (number.significantDigits <= 19) {
+        // Both factors exact: one correctly rounded operation (Clinger).
+        if (number.mantissa <= Binary64::max_mantissa_fast_path() &&
+            number.exponent >= Binary64::min_exponent_fast_path() &&
+            number.exponent <= Binary64::max_exponent_fast_path()) {
+            const double mantissa = static_cast<double>(number.mantissa);
+            const double scale = Binary64::exact_power_of_ten(number.exponent < 0 ? -number.exponent : number.exponent);
+            return number.exponent < 0 ? mantissa / scale : mantissa * scale;
+        }
+        if (RoundExactly(number.mantissa, number.exponent, &value))
+            return value;
+    }
+    fast_float::from_chars(first, last, value);
     return value;
 }
 
 // Scans a decimal number (after its sign) the way the scanner does, stores
 // its value and returns the end of the consumed text, or nullptr when the
 // text has no digit before any exponent.
-const char* ScanDecimal(const char* s, bool negative, double* value)
+const char* ScanDecimal(const char* s, const char* readableEnd, bool negative, double* value)
 {
     std::uint64_t mantissa = 0;
-    const char* integerEnd = ReadDigits(s, &mantissa);
+    const char* integerEnd = ReadDigits(s, readableEnd, &mantissa);
     const char* fraction = integerEnd;
     const char* fractionEnd = integerEnd;
     if (*integerEnd == '.') {
         fraction = integerEnd + 1;
-        fractionEnd = ReadDigits(fraction, &mantissa);
+        fractionEnd = ReadDigits(fraction, readableEnd, &mantissa);
     }
     const int integerDigits = static_cast<int>(integerEnd - s);
     const int fractionDigits = static_cast<int>(fractionEnd - fraction);
@@ -258,8 +238,7 @@ const char* ScanDecimal(const char* s, bool negative, double* value)
             exponent = 0;
     }
     const int leadingZeros = CountLeadingZeros(s, fractionEnd);
-    const DecimalNumber number{mantissa, exponent - fractionDigits, integerDigits + fractionDigits - leadingZeros,
-                               exponent + integerDigits - leadingZeros};
+    const DecimalNumber number{mantissa, exponent - fractionDigits, integerDigits + fractionDigits - leadingZeros};
     const double magnitude = ConvertDecimal(s, numberEnd, number);
     *value = negative ? -magnitude : magnitude;
     return end;
@@ -385,8 +364,8 @@ const char* ScanInfinity(const char* s, bool negative, double* value)
 
 // One "%lf" conversion at p (white space already skipped, not at the end):
 // stores the value and returns where the next conversion starts, or returns
-// nullptr when it does not convert.
-const char* ScanDouble(const char* p, double* value)
+// nullptr when it does not convert. Bytes up to readableEnd may be read.
+const char* ScanDouble(const char* p, const char* readableEnd, double* value)
 {
     const bool negative = *p == '-';
     if (*p == '-' || *p == '+') {
@@ -400,7 +379,7 @@ const char* ScanDouble(const char* p, double* value)
         return ScanInfinity(p, negative, value);
     if (p[0] == '0' && IsLetter(p[1], 'x'))
         return ScanHexadecimal(p + 2, negative, value);
-    return ScanDecimal(p, negative, value);
+    return ScanDecimal(p, readableEnd, negative, value);
 }
 
 // ---- "%d" ------------------------------------------------------------------
@@ -432,6 +411,11 @@ const char* ScanInt(const char* p, int* value)
 // Below 2^64 that is done here in integers: the integer digits directly, the
 // fraction as fractionBits * 10^16 / 2^shift in 128 bits. Larger values
 // have no fraction bits and go to std::to_chars, which is exact too.
+//
+// The common case, a value from 2^-12 up to 8 in magnitude, takes one 64-bit
+// product for the fraction and SSE2 for its sixteen digits. What only other
+// values need is kept out of line ([[gnu::noinline]]), so that the common
+// case saves no registers for it: that alone makes it a third faster.
 
 constexpr int FractionDigits = 16;
 constexpr int FieldWidth = 18;
@@ -453,20 +437,74 @@ constexpr DigitPairs MakeDigitPairs()
 
 constexpr DigitPairs Pairs = MakeDigitPairs();
 
-// Writes value as exactly eight digits.
-char* WriteEightDigits(char* out, std::uint32_t value)
+// The digits of two numbers below 10^4 in the 16-bit lanes of a vector:
+// each number is in lanes 0-3 (first) or 4-7 (second), and comes out as its
+// four digits. Lane k divides by 10^(3-k) with two high-half products, then
+// subtracting ten times the lane below leaves one digit per lane.
+__m128i FourDigitsTwice(__m128i numbers)
 {
-    const std::uint32_t high = value / 10000;
-    const std::uint32_t low = value % 10000;
-    std::memcpy(out, Pairs.text + 2 * (high / 100), 2);
-    std::memcpy(out + 2, Pairs.text + 2 * (high % 100), 2);
-    std::memcpy(out + 4, Pairs.text + 2 * (low / 100), 2);
-    std::memcpy(out + 6, Pairs.text + 2 * (low % 100), 2);
-    return out + 8;
+    const __m128i reciprocals = _mm_setr_epi16(8389, 5243, 13108, -32768, 8389, 5243, 13108, -32768);
+    const __m128i shifts = _mm_setr_epi16(1 << 7, 1 << 11, 1 << 13, -32768, 1 << 7, 1 << 11, 1 << 13, -32768);
+    const __m128i prefixes = _mm_mulhi_epu16(_mm_mulhi_epu16(_mm_slli_epi16(numbers, 2), reciprocals), shifts);
+    const __m128i tens = _mm_slli_epi64(_mm_mullo_epi16(prefixes, _mm_set1_epi16(10)), 16);
+    return _mm_sub_epi16(prefixes, tens);
+}
+
+// The sixteen digits of value (below 10^16), leading zeros included, as
+// text. Its two halves of eight digits split by 10^4 in the 64-bit lanes of
+// a vector; the four numbers below 10^4 spread over the 16-bit lanes of two
+// vectors, four lanes each, and turn into digits there.
+__m128i SixteenDigits(std::uint64_t value)
+{
+    const auto high = static_cast<std::uint32_t>(value / 100000000);
+    const auto low = static_cast<std::uint32_t>(value % 100000000);
+    const __m128i halves = _mm_setr_epi32(static_cast<int>(high), 0, static_cast<int>(low), 0);
+    const __m128i quotients = _mm_srli_epi64(_mm_mul_epu32(halves, _mm_set1_epi32(-776530087)), 45); // / 10^4
+    const __m128i remainders = _mm_sub_epi32(halves, _mm_mul_epu32(quotients, _mm_set1_epi32(10000)));
+    const __m128i fours = _mm_or_si128(quotients, _mm_slli_epi32(remainders, 16)); // 16-bit: q r 0 0 q r 0 0
+    const __m128i highFours = _mm_unpacklo_epi16(fours, fours);                    // q q r r 0 0 0 0
+    const __m128i lowFours = _mm_unpackhi_epi16(fours, fours);
+    const __m128i highDigits = FourDigitsTwice(_mm_unpacklo_epi32(highFours, highFours));
+    const __m128i lowDigits = FourDigitsTwice(_mm_unpacklo_epi32(lowFours, lowFours));
+    return _mm_add_epi8(_mm_packus_epi16(highDigits, lowDigits), _mm_set1_epi8('0'));
+}
+
+char* WriteSixteenDigits(char* out, std::uint64_t value)
+{
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), SixteenDigits(value));
+    return out + 16;
+}
+
+// The eight digits of value (below 10^8) as byte values, the first digit
+// in the lowest byte, computed in one 64-bit word: two halves of four
+// digits in 32-bit lanes, each half as two pairs in 16-bit lanes, each pair
+// as two digits in bytes. Multiplying by 10486 / 2^20 divides any number
+// below 10^4 by 100, and by 103 / 2^10 any number below 100 by 10, rounded
+// down; no lane overflows into the next, and the masks drop what a shift
+// brings in from the lane above.
+std::uint64_t EightDigitValues(std::uint32_t value)
+{
+    const std::uint64_t halves = value / 10000 | std::uint64_t(value % 10000) << 32;
+    const std::uint64_t highPairs = ((halves * 10486) >> 20) & 0x0000007f0000007fu;
+    const std::uint64_t pairs = highPairs | (halves - highPairs * 100) << 16;
+    const std::uint64_t tens = ((pairs * 103) >> 10) & 0x000f000f000f000fu;
+    return tens | (pairs - tens * 10) << 8;
+}
+
+// Writes value (below 10^8) without leading zeros ("0" for zero). Stores
+// eight bytes at out, of which only the digits count: the leading zeros
+// are the low zero bytes of the word, shifted out.
+[[gnu::noinline]] char* WriteShortUnsigned(char* out, std::uint32_t value)
+{
+    const std::uint64_t digits = EightDigitValues(value);
+    const int leadingZeros = digits == 0 ? 7 : std::countr_zero(digits) / 8;
+    const std::uint64_t text = (digits + 0x3030303030303030u) >> (8 * leadingZeros);
+    std::memcpy(out, &text, sizeof text);
+    return out + 8 - leadingZeros;
 }
 
 // Writes value in decimal without leading zeros ("0" for zero).
-char* WriteUnsigned(char* out, std::uint64_t value)
+[[gnu::noinline]] char* WriteUnsigned(char* out, std::uint64_t value)
 {
     char digits[20];
     char* start = digits + sizeof digits;
@@ -491,7 +529,15 @@ char* WriteUnsigned(char* out, std::uint64_t value)
 #ifdef __SIZEOF_INT128__
 __extension__ typedef unsigned __int128 UInt128;
 
-std::uint64_t RoundedFraction(std::uint64_t fractionBits, int shift)
+// 64 x 64 -> 128 bit product as two halves.
+void Multiply64(std::uint64_t a, std::uint64_t b, std::uint64_t* high, std::uint64_t* low)
+{
+    const UInt128 product = static_cast<UInt128>(a) * b;
+    *high = static_cast<std::uint64_t>(product >> 64);
+    *low = static_cast<std::uint64_t>(product);
+}
+
+[[gnu::noinline]] std::uint64_t RoundedFraction(std::uint64_t fractionBits, int shift)
 {
     if (shift > 107) // fractionBits * 10^16 < 2^107: below half a unit
         return 0;
@@ -499,8 +545,8 @@ std::uint64_t RoundedFraction(std::uint64_t fractionBits, int shift)
     const std::uint64_t kept = static_cast<std::uint64_t>(product >> shift);
     const UInt128 rest = product & ((static_cast<UInt128>(1) << shift) - 1);
     const UInt128 half = static_cast<UInt128>(1) << (shift - 1);
-    const bool roundUp = rest > half || (rest == half && (kept & 1) != 0);
-    return kept + (roundUp ? 1 : 0);
+    // Up when above half, or at half with kept odd: ties to even.
+    return kept + (rest + (kept & 1) > half ? 1 : 0);
 }
 #else
 // 64 x 64 -> 128 bit product as two halves.
@@ -530,7 +576,7 @@ bool AnyBitBelow(std::uint64_t high, std::uint64_t low, int bit)
     return low != 0 || (high & ((std::uint64_t(1) << (bit - 64)) - 1)) != 0;
 }
 
-std::uint64_t RoundedFraction(std::uint64_t fractionBits, int shift)
+[[gnu::noinline]] std::uint64_t RoundedFraction(std::uint64_t fractionBits, int shift)
 {
     if (shift > 107) // fractionBits * 10^16 < 2^107: below half a unit
         return 0;
@@ -544,6 +590,20 @@ std::uint64_t RoundedFraction(std::uint64_t fractionBits, int shift)
     return kept + (roundUp ? 1 : 0);
 }
 #endif
+
+// The 16 fraction digits of fraction * 2^-64, rounded half to even; 10^16
+// means the fraction rounds up to 1. The same as RoundedFraction with
+// shift 64, in fewer steps.
+std::uint64_t RoundedFraction64(std::uint64_t fraction)
+{
+    std::uint64_t kept, rest;
+    Multiply64(fraction, FractionScale, &kept, &rest);
+    // Up when rest is half or more (its top bit) and either above half (more
+    // bits) or kept odd; in arithmetic, since the rounding is a coin toss
+    // that a branch would mispredict half the time.
+    const auto aboveHalf = static_cast<std::uint64_t>((rest << 1) != 0);
+    return kept + ((rest >> 63) & (aboveHalf | (kept & 1)));
+}
 
 char* WriteRightAligned(char* out, const char* text)
 {
@@ -560,49 +620,97 @@ char* PrintNonFinite(char* out, bool negative, bool isNan)
     return WriteRightAligned(out, negative ? "-inf" : "inf");
 }
 
+// The integer part and the 16 fraction digits of a value; a fraction that
+// rounds up to 1 is carried into the integer.
+struct FixedParts {
+    std::uint64_t integer;
+    std::uint64_t fraction;
+};
+
+FixedParts WithCarry(std::uint64_t integer, std::uint64_t fraction)
+{
+    if (fraction == FractionScale)
+        return {integer + 1, 0};
+    return {integer, fraction};
+}
+
+// mantissa * 2^-shift for shift from 1 to 64: the fraction bits fit one
+// 64-bit word, left-aligned.
+FixedParts PartsOfShortFraction(std::uint64_t mantissa, int shift)
+{
+    return WithCarry(mantissa >> (shift - 1) >> 1, RoundedFraction64(mantissa << (64 - shift)));
+}
+
+// Writes '-' for a negative value. The sign is stored either way and kept
+// only for a negative value: random signs cost no mispredicted branch.
+char* WriteSign(char* out, bool negative)
+{
+    *out = '-';
+    return out + (negative ? 1 : 0);
+}
+
+// |value| < 2^-55, zero included: below half of the 16th decimal (5e-17),
+// so it prints as zero, with the sign of the value.
+char* PrintZero(char* out, bool negative)
+{
+    out = WriteSign(out, negative);
+    std::memcpy(out, "0.0000000000000000", 18);
+    return out + 18;
+}
+
+// 2^-12 <= |value| < 8, the common case: value = mantissa * 2^-shift with
+// shift from 50 to 64, and the integer is one digit. Calls nothing out of
+// line.
+char* PrintCommon(char* out, bool negative, std::uint64_t mantissa, int shift)
+{
+    const FixedParts parts = PartsOfShortFraction(mantissa, shift);
+    out = WriteSign(out, negative);
+    *out++ = static_cast<char>('0' + parts.integer);
+    *out++ = '.';
+    return WriteSixteenDigits(out, parts.fraction);
+}
+
 // |value| < 2^64: integer and rounded fraction in 64-bit integers.
 char* PrintBelowTwoToThe64(char* out, bool negative, std::uint64_t mantissa, int exponent)
 {
     // value = mantissa * 2^(exponent - 52)
     const int shift = 52 - exponent;
-    std::uint64_t integer = 0;
-    std::uint64_t fraction = 0;
-    if (shift <= 0) {
-        integer = mantissa << -shift;
-    } else {
-        integer = shift < 64 ? mantissa >> shift : 0;
-        const std::uint64_t fractionBits = shift < 64 ? mantissa & ((std::uint64_t(1) << shift) - 1) : mantissa;
-        fraction = RoundedFraction(fractionBits, shift);
-        if (fraction == FractionScale) {
-            fraction = 0;
-            ++integer;
-        }
-    }
-    if (negative)
-        *out++ = '-';
-    out = WriteUnsigned(out, integer);
+    const FixedParts parts = shift <= 0    ? FixedParts{mantissa << -shift, 0}
+                             : shift <= 64 ? PartsOfShortFraction(mantissa, shift)
+                                           : WithCarry(0, RoundedFraction(mantissa, shift));
+    out = WriteSign(out, negative);
+    if (parts.integer < 10)
+        *out++ = static_cast<char>('0' + parts.integer);
+    else if (parts.integer < 100000000)
+        out = WriteShortUnsigned(out, static_cast<std::uint32_t>(parts.integer));
+    else
+        out = WriteUnsigned(out, parts.integer);
     *out++ = '.';
-    out = WriteEightDigits(out, static_cast<std::uint32_t>(fraction / 100000000));
-    return WriteEightDigits(out, static_cast<std::uint32_t>(fraction % 100000000));
+    return WriteSixteenDigits(out, parts.fraction);
 }
 
 } // namespace
 
-int ScanSample(const char* line, double* re, double* im)
+int ScanSample(const char* line, const char* readableEnd, double* re, double* im)
 {
     const char* p = SkipSpace(line);
     if (*p == '\0')
         return -1;
     double value;
-    p = ScanDouble(p, &value);
+    p = ScanDouble(p, readableEnd, &value);
     if (p == nullptr)
         return 0;
     *re = value;
     p = SkipSpace(p);
-    if (*p == '\0' || ScanDouble(p, &value) == nullptr)
+    if (*p == '\0' || ScanDouble(p, readableEnd, &value) == nullptr)
         return 1;
     *im = value;
     return 2;
+}
+
+int ScanSample(const char* line, double* re, double* im)
+{
+    return ScanSample(line, line + std::strlen(line) + 1, re, im);
 }
 
 int ScanExtents(const char* line, int count, int* extents)
@@ -629,7 +737,9 @@ char* PrintFixed16(char* out, double value)
         return PrintNonFinite(out, negative, fractionField != 0);
     if (biasedExponent >= 1023 + 64) // only integer digits: exact and rare
         return std::to_chars(out, out + MaxFixed16Length, value, std::chars_format::fixed, FractionDigits).ptr;
-    if (biasedExponent == 0)
-        return PrintBelowTwoToThe64(out, negative, fractionField, -1022);
+    if (biasedExponent >= 1023 - 12 && biasedExponent < 1023 + 3)
+        return PrintCommon(out, negative, fractionField | (std::uint64_t(1) << 52), 1023 + 52 - biasedExponent);
+    if (biasedExponent < 1023 - 55)
+        return PrintZero(out, negative);
     return PrintBelowTwoToThe64(out, negative, fractionField | (std::uint64_t(1) << 52), biasedExponent - 1023);
 }

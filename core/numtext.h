@@ -15,6 +15,11 @@
 // line is a zero-terminated string.
 int ScanSample(const char* line, double* re, double* im);
 
+// The same for a line inside a larger buffer, where every byte from line up
+// to readableEnd (past the line's terminating zero) may be read: digits are
+// then taken several at a time.
+int ScanSample(const char* line, const char* readableEnd, double* re, double* im);
+
 // Reads up to count (1 to 3) decimal integers the way
 // sscanf(line, "%d %d %d") does, except that a value outside the range of
 // int does not convert. Returns the number converted, or -1 when the line

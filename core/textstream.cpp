@@ -4,20 +4,39 @@
 #include "numtext.h"
 #include "storage.h"
 
+#include <bit>
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <emmintrin.h>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace {
 
-// Standard input gets a large stream buffer: fewer system calls, while a
-// read still returns as soon as a line is there (a pipe or terminal that
+// Standard input is read in blocks of what the system has at hand: a read
+// returns as soon as some input is there, so a pipe or terminal that
 // delivers one line at a time is served line by line, never kept waiting
-// for a full buffer). Set once, before the stream is first read.
-constexpr std::size_t InputBufferSize = 1 << 16;
-bool inputPrepared = false;
-
-// The one line buffer that the header and every sample line are read into.
-char lineBuffer[LineBufferSize];
+// for a full block. A line is parsed where it lies in the block, ended by a
+// zero that stands in for the first byte after it until the next read.
+constexpr std::size_t InputBlockSize = 1 << 16;
+constexpr std::size_t MaxLineLength = LineBufferSize - 1;
+// Room after the block for the zero after a line that ends the data, and
+// for reading 16 bytes at a time up to the end.
+constexpr std::size_t InputSlack = 16;
+char inputBlock[InputBlockSize + InputSlack];
+std::size_t lineStart = 0; // the current line: [lineStart, lineEnd)
+std::size_t lineEnd = 0;
+std::size_t dataEnd = 0;   // input read so far ends here
+bool inputEnded = false;   // no further read: end of input or a failure
+char byteAfterLine = '\0'; // what the zero at lineEnd replaced
+bool giveBackPlanned = false;
 
 // Output is assembled here and handed to standard output in large blocks.
 constexpr std::size_t OutputBlockSize = 1 << 16;
@@ -53,21 +72,123 @@ int DirectionFromPath(const char* path)
     return (static_cast<unsigned char>(*name) & 0xDF) == 0x49 ? -1 : 1;
 }
 
-bool ReadLine(char (&line)[LineBufferSize])
+namespace {
+
+// Reads what standard input has at hand, up to size bytes, as the C
+// library's streams would: on Windows in text mode (CR LF becomes LF,
+// Ctrl-Z ends the input). Returns the byte count, 0 at the end of input,
+// or -1 on a failure.
+long ReadInput(char* to, std::size_t size)
 {
-    if (!inputPrepared) {
-        std::setvbuf(stdin, nullptr, _IOFBF, InputBufferSize);
-        inputPrepared = true;
+#ifdef _WIN32
+    return _read(0, to, static_cast<unsigned>(size));
+#else
+    for (;;) {
+        const ssize_t count = read(0, to, size);
+        if (count >= 0 || errno != EINTR)
+            return static_cast<long>(count);
     }
-    if (std::fgets(line, static_cast<int>(LineBufferSize), stdin) != nullptr)
-        return true;
-    line[0] = '\0';
-    return false;
+#endif
+}
+
+// Gives back the input read ahead but not used, as glibc's streams do at
+// exit for a file that can seek: whatever reads the same open file next
+// starts right after the last line that was read. A pipe cannot seek, and
+// that lseek fails harmlessly. (Windows' C runtime gives nothing back.)
+void GiveBackUnreadInput()
+{
+#ifndef _WIN32
+    if (dataEnd > lineEnd)
+        lseek(0, -static_cast<off_t>(dataEnd - lineEnd), SEEK_CUR);
+#endif
+}
+
+// Reads more input after the data, first moving the unfinished line to the
+// start of the block when too little room is left for a whole line. Returns
+// false on a read failure. The end of input is recorded, and no read
+// follows it; so is a failure, except that input which has nothing at hand
+// now (EAGAIN, a descriptor set not to wait) may be read again later.
+bool ReadMoreInput()
+{
+    if (InputBlockSize - dataEnd < MaxLineLength) {
+        std::memmove(inputBlock, inputBlock + lineStart, dataEnd - lineStart);
+        dataEnd -= lineStart;
+        lineStart = 0;
+    }
+    if (!giveBackPlanned) {
+        std::atexit(GiveBackUnreadInput);
+        giveBackPlanned = true;
+    }
+    const long count = ReadInput(inputBlock + dataEnd, InputBlockSize - dataEnd);
+    if (count > 0)
+        dataEnd += static_cast<std::size_t>(count);
+    else if (count == 0 || errno != EAGAIN)
+        inputEnded = true;
+    return count >= 0;
+}
+
+// The first newline in [from, from + length), or nullptr. Compares 16
+// bytes at a time, which may read up to 15 bytes past the end (the input
+// block has room for that) but counts only a newline before it.
+const char* FindNewline(const char* from, std::size_t length)
+{
+    for (std::size_t offset = 0; offset < length; offset += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + offset));
+        const auto newlines = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n'))));
+        if (newlines != 0) {
+            const std::size_t at = offset + static_cast<std::size_t>(std::countr_zero(newlines));
+            return at < length ? from + at : nullptr;
+        }
+    }
+    return nullptr;
+}
+
+// Finds the end of the line that starts at lineStart: after its newline,
+// after MaxLineLength characters, or at the end of input. Returns false
+// when there is no line: nothing left, or a read failure, which loses an
+// unfinished line as the C library's fgets does, unless the failure is
+// EAGAIN, where fgets returns what it has.
+bool FindLineEnd()
+{
+    for (;;) {
+        const std::size_t available = dataEnd - lineStart;
+        const std::size_t window = available < MaxLineLength ? available : MaxLineLength;
+        const char* newline = FindNewline(inputBlock + lineStart, window);
+        if (newline != nullptr) {
+            lineEnd = static_cast<std::size_t>(newline - inputBlock) + 1;
+            return true;
+        }
+        if (available >= MaxLineLength || (inputEnded && available > 0)) {
+            lineEnd = lineStart + window;
+            return true;
+        }
+        if (inputEnded)
+            return false;
+        if (!ReadMoreInput()) {
+            lineEnd = dataEnd;
+            return errno == EAGAIN && available > 0;
+        }
+    }
+}
+
+} // namespace
+
+const char* ReadLine()
+{
+    inputBlock[lineEnd] = byteAfterLine;
+    lineStart = lineEnd;
+    const bool found = FindLineEnd();
+    if (!found)
+        lineEnd = lineStart;
+    byteAfterLine = inputBlock[lineEnd];
+    inputBlock[lineEnd] = '\0';
+    return found ? inputBlock + lineStart : nullptr;
 }
 
 void ReadHeader(int count, int* extents)
 {
-    if (!ReadLine(lineBuffer) || ScanExtents(lineBuffer, count, extents) != count)
+    const char* line = ReadLine();
+    if (line == nullptr || ScanExtents(line, count, extents) != count)
         Error(BadDataNumber);
     for (int axis = 0; axis < count; ++axis) {
         if (extents[axis] < 1 || extents[axis] > MaxPaddedLength)
@@ -77,11 +198,12 @@ void ReadHeader(int count, int* extents)
 
 void ReadSample(Complex* sample)
 {
-    if (!ReadLine(lineBuffer))
+    const char* line = ReadLine();
+    if (line == nullptr)
         Error(DataReadError);
     double re = 0.0;
     double im = 0.0;
-    if (ScanSample(lineBuffer, &re, &im) < 1)
+    if (ScanSample(line, inputBlock + sizeof inputBlock, &re, &im) < 1)
         Error(DataReadError);
     *sample = Complex{re, im};
 }
@@ -124,6 +246,10 @@ void FinishOutput()
 
 void RestartTextStream()
 {
-    inputPrepared = false;
+    lineStart = 0;
+    lineEnd = 0;
+    dataEnd = 0;
+    inputEnded = false;
+    byteAfterLine = '\0';
     outputUsed = 0;
 }

@@ -19,9 +19,12 @@ constexpr std::size_t LineBufferSize = 2048;
 // counts as forward.
 int DirectionFromPath(const char* path);
 
-// Reads the next line into line (zero-terminated, newline kept). Returns
-// false at the end of input or on a read failure.
-bool ReadLine(char (&line)[LineBufferSize]);
+// Reads the next line from standard input and returns its text
+// (zero-terminated, newline kept), valid until the next read; returns
+// nullptr at the end of input or on a read failure. Input already at hand
+// is used first; the stream waits for more only when it holds no whole
+// line.
+const char* ReadLine();
 
 // Reads the header line and stores its count (1 to 3) extents. Ends the run
 // with "bad data number." unless the line holds count integers that are

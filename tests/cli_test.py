@@ -19,6 +19,7 @@ TOOL_DIR = os.environ.get("SPEK_TOOL_DIR") or os.path.join(HERE, "..", "build")
 SUFFIX = os.environ.get("SPEK_EXE_SUFFIX", "")
 EMULATOR = shlex.split(os.environ.get("SPEK_EMULATOR", ""))
 POSIX = os.name == "posix" and not EMULATOR
+WINDOWS = SUFFIX == ".exe"
 POINTER_BYTES = int(os.environ.get("SPEK_POINTER_BYTES", "8"))
 # AddressSanitizer reserves terabytes of address space as a program starts,
 # so a sanitized build cannot run under an address-space limit.
@@ -191,6 +192,14 @@ class Samples(ToolCase):
 
     def test_negative_zero_and_large_values_print_in_full(self):
         self.assertOutput(self.one(b"-0 1e300\n"), "1", "-0.0000000000000000\t" + "%.16f" % 1e300)
+        # One sample followed by zeros transforms to that sample repeated:
+        # 256 lines of 649 characters. Where a line no longer fits a 64 KiB
+        # output block, 632 bytes (later 636) are left, so a block that
+        # reserves less room than such a line needs is overrun by its end.
+        huge = "%.16f\t%.16f" % (1e308, -1e302)
+        self.assertEqual(len(huge) + 1, 649)
+        result = run("spekline", lines(256, "1e308 -1e302", *["0"] * 255))
+        self.assertOutput(result, "256", *[huge] * 256)
 
     def test_unusable_sample_lines(self):
         for line in [b"\n", b"   \r\n", b"abc\n", b",1\n", b"\x00 1\n", b""]:
@@ -198,17 +207,36 @@ class Samples(ToolCase):
                 self.assertFails(self.one(line), "data read error.")
 
     def test_a_long_physical_line_is_read_as_several_lines(self):
-        long_line = b"5" + b" " * 2046 + b"7" + b" " * 951 + b"\n"
+        # Digits on both sides of the split: a split one character off
+        # changes a value.
+        long_line = b"5" + b" " * 2045 + b"1" + b"7" + b" " * 951 + b"\n"
         self.assertEqual(len(long_line), 3000)
-        self.assertOutput(run("spekline", b"2\n" + long_line), "2", sample(12), sample(-2))
+        self.assertOutput(run("spekline", b"2\n" + long_line), "2", sample(12, 1), sample(-2, 1))
 
     def test_a_line_of_2047_characters_leaves_its_newline_as_an_empty_line(self):
-        line = b"5" + b" " * 2046 + b"\n"
-        self.assertOutput(run("spekline", b"1\n" + line + b"6\n"), "1", sample(5))
+        line = b"5" + b" " * 2045 + b"6\n"
+        self.assertOutput(run("spekline", b"1\n" + line + b"6\n"), "1", sample(5, 6))
         self.assertFails(run("spekline", b"2\n" + line + b"6\n"), "data read error.")
 
     def test_crlf_input_reads_like_lf_input(self):
         self.assertOutput(run("spekline", FOUR.replace("\n", "\r\n")), *FORWARD_FOUR)
+        # More than one 64 KiB input block, so that line ends fall on every
+        # side of a block's end.
+        many = lines(5000, *("%d.0625 -%d.5" % (i, i % 7) for i in range(5000)))
+        self.assertEqual(run("spekline", many.replace("\n", "\r\n")).stdout, run("spekline", many).stdout)
+
+    def test_windows_text_mode_input(self):
+        # On Windows the C runtime's text mode drops the CR of CR LF before
+        # the 2047 characters of a read are counted, and Ctrl-Z ends the
+        # input; elsewhere CR is a character of the line and Ctrl-Z too.
+        line = b"5" + b" " * 2044 + b"6\r\n"
+        ctrl_z = b"2\n1\x1a\n2\n"
+        if WINDOWS:
+            self.assertOutput(run("spekline", b"2\n" + line + b"7\n"), "2", sample(12, 6), sample(-2, 6))
+            self.assertFails(run("spekline", ctrl_z), "data read error.")
+        else:
+            self.assertFails(run("spekline", b"2\n" + line + b"7\n"), "data read error.")
+            self.assertOutput(run("spekline", ctrl_z), "2", sample(3), sample(-1))
 
     def test_lines_after_the_declared_samples_are_never_read(self):
         self.assertOutput(run("spekline", FOUR + "not a number\n\x00\xff"), *FORWARD_FOUR)

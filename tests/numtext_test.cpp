@@ -39,9 +39,19 @@ Scan ScanWith(Reader read, const std::string& line)
     return {count, std::bit_cast<std::uint64_t>(re), std::bit_cast<std::uint64_t>(im)};
 }
 
+// Reads line with ScanSample on its own, and inside a buffer where digits
+// follow its terminating zero and may be read too; a difference between the
+// two shows as count 99.
 Scan ScanWithNumtext(const std::string& line)
 {
-    return ScanWith(ScanSample, line);
+    const Scan alone =
+        ScanWith([](const char* text, double* re, double* im) { return ScanSample(text, re, im); }, line);
+    const std::string buffer = line + '\0' + "1234567890123456";
+    const Scan inBuffer =
+        ScanWith([&](const char*, double* re,
+                     double* im) { return ScanSample(buffer.c_str(), buffer.c_str() + buffer.size(), re, im); },
+                 line);
+    return alone == inBuffer ? alone : Scan{99, inBuffer.re, inBuffer.im};
 }
 
 std::string Show(const std::string& line)
@@ -292,10 +302,19 @@ std::vector<PrintCase> PrintCases()
             {-1e-20, "-0.0000000000000000"},
             {0.99999999999999995, "1.0000000000000000"},
             {123456.789, "123456.7890000000043074"},
+            {9.5, "9.5000000000000000"}, // one integer digit, then more
+            {10.25, "10.2500000000000000"},
+            {-99999999.5, "-99999999.5000000000000000"},
+            {100000000.25, "100000000.2500000000000000"},
+            {4503599627370495.5, "4503599627370495.5000000000000000"},
+            {0.1234567890123456, "0.1234567890123456"},
+            {std::ldexp(1.0, -12), "0.0002441406250000"}, // the fraction bits fill 64 bits, then more
+            {-std::nextafter(std::ldexp(1.0, -12), 0.0), "-0.0002441406250000"},
             {std::ldexp(1.0, -17), "0.0000076293945312"}, // exact ties round to even
             {std::ldexp(3.0, -17), "0.0000228881835938"},
             {std::ldexp(1.0, -54), "0.0000000000000001"},
             {std::ldexp(1.0, -55), "0.0000000000000000"},
+            {-std::nextafter(std::ldexp(1.0, -55), 0.0), "-0.0000000000000000"},
             {-std::ldexp(1.0, -1074), "-0.0000000000000000"},
             {18446744073709549568.0, "18446744073709549568.0000000000000000"},
             {18446744073709551616.0, "18446744073709551616.0000000000000000"},

@@ -1,8 +1,15 @@
 // Direction from the invocation path, in every build (the command-line tests
-// can set the path a program sees only on POSIX systems).
+// can set the path a program sees only on POSIX systems), and the zero fill
+// of rows.
+#include "storage.h"
 #include "textstream.h"
 
 #include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -27,6 +34,21 @@ TEST(DirectionFromPath, EveryOtherNameRunsTheForwardTransform)
 TEST(DirectionFromPath, AMissingPathRunsTheForwardTransform)
 {
     EXPECT_EQ(DirectionFromPath(nullptr), 1);
+}
+
+TEST(ZeroSamples, SetsBothPartsToPositiveZeroAndNothingElse)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    Complex samples[9];
+    for (Complex& sample : samples)
+        sample = Complex{nan, nan};
+    ZeroSamples(samples + 1, 7);
+    for (int i = 1; i < 8; ++i) {
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(samples[i].re), 0u) << i;
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(samples[i].im), 0u) << i;
+    }
+    for (int i : {0, 8})
+        EXPECT_TRUE(std::isnan(samples[i].re) && std::isnan(samples[i].im)) << i;
 }
 
 } // namespace

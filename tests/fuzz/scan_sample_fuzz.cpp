@@ -1,7 +1,9 @@
 // Differential target: ScanSample must read every zero-terminated line
 // exactly as sscanf(line, "%lf %lf", ...) does: the same count and the same
 // bits in every value it converts (NaN payloads and signed zeros included),
-// and an imaginary part it does not convert must be left alone.
+// and an imaginary part it does not convert must be left alone. It must
+// read the line the same inside a buffer where digits follow its end and
+// may be read too, as the tools' input block holds it.
 #include "numtext.h"
 
 #include <cstdint>
@@ -61,5 +63,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Mismatch(line, "imaginary part", got, want, im, wantIm);
     if (want == 1 && Bits(im) != Bits(untouchedIm))
         Mismatch(line, "imaginary part not left alone", got, want, im, untouchedIm);
+
+    const std::string buffer = line + '\0' + "1234567890123456";
+    double bufferRe = untouchedRe, bufferIm = untouchedIm;
+    const int inBuffer = ScanSample(buffer.c_str(), buffer.c_str() + buffer.size(), &bufferRe, &bufferIm);
+    if (inBuffer != got || Bits(bufferRe) != Bits(re) || Bits(bufferIm) != Bits(im))
+        Mismatch(line, "inside a buffer", inBuffer, got, bufferRe, re);
     return 0;
 }

@@ -1,7 +1,8 @@
 // Target for the tools' whole reading and transform path, in process. The
 // first input byte chooses the tool (spekline, spekplane, spekcube) and the
-// direction; the rest is the tool's entire standard input. Standard output
-// goes to a memory stream, so that each run can be checked:
+// direction; the rest is the tool's entire standard input (file descriptor
+// 0, a memory file for each run). Standard output goes to a memory stream,
+// so that each run can be checked:
 //
 // - a header that does not declare the tool's extents ends the run with
 //   "bad data number.", and only such a header does;
@@ -24,6 +25,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <sys/mman.h>
+#include <unistd.h>
 
 int spekline_main(int argc, char** argv);
 int spekplane_main(int argc, char** argv);
@@ -65,6 +68,25 @@ const Tool tools[] = {
 {
     std::fprintf(stderr, "%s: %s\n", tool, what);
     std::abort();
+}
+
+// Puts a memory file holding input in place of file descriptor 0, where
+// the tools read; returns a copy of the descriptor it replaced.
+int ReplaceStandardInput(const char* input, std::size_t size)
+{
+    const int file = memfd_create("input", 0);
+    const int saved = dup(0);
+    if (file < 0 || saved < 0 || write(file, input, size) != static_cast<ssize_t>(size) ||
+        lseek(file, 0, SEEK_SET) != 0 || dup2(file, 0) != 0)
+        Fail("harness", "cannot put the input in place of standard input");
+    close(file);
+    return saved;
+}
+
+void RestoreStandardInput(int saved)
+{
+    dup2(saved, 0);
+    close(saved);
 }
 
 } // namespace
@@ -128,17 +150,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    // An empty buffer cannot be opened as a memory stream; /dev/null reads
-    // as the same empty input.
-    FILE* in = inputSize > 0 ? fmemopen(const_cast<char*>(input), inputSize, "r") : std::fopen("/dev/null", "r");
+    const int savedIn = ReplaceStandardInput(input, inputSize);
     char* outputText = nullptr;
     std::size_t outputSize = 0;
     FILE* out = open_memstream(&outputText, &outputSize);
-    if (in == nullptr || out == nullptr)
-        Fail("harness", "cannot open the memory streams");
-    FILE* const savedIn = stdin;
+    if (out == nullptr)
+        Fail("harness", "cannot open the memory stream");
     FILE* const savedOut = stdout;
-    stdin = in;
     stdout = out;
 
     char name[16];
@@ -154,9 +172,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     recordBlocks = false;
     errorReturn = nullptr;
 
-    stdin = savedIn;
+    RestoreStandardInput(savedIn);
     stdout = savedOut;
-    std::fclose(in);
     std::fclose(out);
     FreeBlocks();
 
