@@ -24,15 +24,16 @@ def indented(paragraphs):
 
 
 def copyright_document(package, maintainer, licence):
-    """The copyright notice of LICENSE and its permission text (the MIT
+    """The copyright notices of LICENSE and its permission text (the MIT
     licence, which Debian names Expat) as one paragraph for all files."""
-    notice = re.search(r"^Copyright \(c\) (.+)$", licence, re.MULTILINE)
-    if notice is None:
+    notices = list(re.finditer(r"^Copyright \(c\) (.+)$", licence, re.MULTILINE))
+    if not notices:
         raise SystemExit("LICENSE holds no line 'Copyright (c) ...'")
-    terms = licence[notice.end():]
+    holders = "\n ".join(notice.group(1) for notice in notices)
+    terms = licence[notices[-1].end():]
     return ("Format: %s\nUpstream-Name: %s\nUpstream-Contact: %s\n\n"
             "Files: *\nCopyright: %s\nLicense: Expat\n%s\n" %
-            (COPYRIGHT_FORMAT, package, maintainer, notice.group(1), indented(terms)))
+            (COPYRIGHT_FORMAT, package, maintainer, holders, indented(terms)))
 
 
 def releases(changelog):

@@ -51,13 +51,14 @@ def is_stripped(program):
 
 
 def debian_copyright_holds(copyright_text, licence):
-    """True when Debian's copyright file states the notice and every line of
-    the permission text of licence."""
+    """True when Debian's copyright file states every copyright notice and
+    every line of the permission text of licence."""
     lines = licence.split("\n")
-    notice = next(at for at, line in enumerate(lines) if line.startswith("Copyright (c) "))
+    notices = [at for at, line in enumerate(lines) if line.startswith("Copyright (c) ")]
+    holders = [lines[at][len("Copyright (c) "):] for at in notices]
     held = copyright_text.split("\n")
-    return (lines[notice].replace("Copyright (c) ", "Copyright: ") in held
-            and all(" " + line in held for line in lines[notice + 1:] if line))
+    return ("Copyright: " + holders[0] in held and all(" " + holder in held for holder in holders[1:])
+            and all(" " + line in held for line in lines[notices[-1] + 1:] if line))
 
 
 def licence_problems(package, folder):
