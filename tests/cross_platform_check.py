@@ -4,7 +4,10 @@ end, is ignored). Usage: cross_platform_check.py BUILD_DIR [BUILD_DIR ...]
 
 Windows builds (folders whose tools end in .exe) run under wine. Builds whose
 programs this machine cannot run (32-bit builds where the kernel refuses
-32-bit programs) are left out with a notice; at least two must remain.
+32-bit programs) are left out with a notice; at least two must remain. A
+32-bit Linux build that runs under qemu (see windows_programs.py) is left
+out only where the output holds NaNs, whose signs qemu does not give as the
+processor does.
 """
 import hashlib
 import os
@@ -12,7 +15,7 @@ import random
 import subprocess
 import sys
 
-from windows_programs import can_run, command_for
+from windows_programs import can_run, command_for, is_emulated
 
 
 def random_value(rng):
@@ -86,10 +89,15 @@ def main(builds):
     builds = [build for build in builds if build not in skipped]
     if len(builds) < 2:
         raise SystemExit("fewer than two builds can run here: nothing to compare")
-    failures = 0
+    emulated = [build for build in builds if is_emulated(program_path(build, "spekline"))]
+    for build in emulated:
+        print("EMULATED: %s runs under qemu; outputs that hold NaNs are not compared for it" % build)
+    failures = compared = 0
     for index, (tool, data) in enumerate(inputs()):
         outputs = {build: run(build, tool, data) for build in builds}
         reference = outputs[builds[0]]
+        if b"nan" in reference:
+            outputs = {build: output for build, output in outputs.items() if build not in emulated}
         digest = hashlib.sha256(reference).hexdigest()[:16]
         lines = reference.count(b"\n")
         for build, output in outputs.items():
@@ -99,8 +107,9 @@ def main(builds):
                 diff = sum(a != b for a, b in zip(output.split(b"\n"), reference.split(b"\n")))
                 print("DIFFERENT: input %d (%s) in %s: %d of %d lines differ" % (index, tool, build, diff, lines))
         print("input %d: %-10s %7d lines, sha256 %s, %s" % (index, tool, lines, digest,
-              "identical in all %d builds" % len(builds) if all(o == reference for o in outputs.values()) else "MISMATCH"))
-    print("%d passed, %d failed" % (len(builds) * len(inputs()) - failures, failures))
+              "identical in all %d builds" % len(outputs) if all(o == reference for o in outputs.values()) else "MISMATCH"))
+        compared += len(outputs)
+    print("%d passed, %d failed" % (compared - failures, failures))
     return 1 if failures else 0
 
 
