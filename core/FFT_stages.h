@@ -274,28 +274,84 @@ struct BlockTwiddles {
     Complex swapped[BlockTwiddleCount];
 };
 
+template <class V>
+void GatherStageTwiddles(BlockTwiddles* twiddles, int m, int N, const Complex* table, double direction)
+{
+    const V signs = Signs<V>(direction);
+    const int stride = N / m;
+    for (int k = 0; k < m; k += SamplesPer<V>) {
+        const Twiddle<V> w = LoadTwiddle(table, k * stride, stride, signs);
+        Store(twiddles->parts + m + k, w.parts);
+        Store(twiddles->swapped + m + k, w.swapped);
+    }
+}
+
+template <class Wide>
 void GatherBlockTwiddles(BlockTwiddles* twiddles, int blockLength, int N, const Complex* table, double direction)
 {
     for (int m = 1; m < blockLength; m *= 2) {
-        for (int k = 0; k < m; ++k) {
-            const Complex& entry = table[k * (N / m)];
-            const double wRe = entry.re * 1.0;
-            const double wIm = entry.im * direction;
-            twiddles->parts[m + k] = Complex{wRe, wIm};
-            twiddles->swapped[m + k] = Complex{wIm, wRe};
+        if constexpr (2 < SamplesPer<Wide>) {
+            if (m >= SamplesPer<Wide>) {
+                GatherStageTwiddles<Wide>(twiddles, m, N, table, direction);
+                continue;
+            }
         }
+#if defined(__AVX__)
+        if (m >= 2) {
+            GatherStageTwiddles<__m256d>(twiddles, m, N, table, direction);
+            continue;
+        }
+#endif
+        GatherStageTwiddles<__m128d>(twiddles, m, N, table, direction);
     }
+}
+
+// Gathered twiddle index (m + k for twiddle k of the stage of half-span m)
+// for the samples of one vector.
+template <class V>
+Twiddle<V> GatheredTwiddle(const BlockTwiddles* gathered, int index)
+{
+    return Twiddle<V>{Load<V>(gathered->parts + index), Load<V>(gathered->swapped + index)};
 }
 
 // The twiddles of the stage of half-span m samples for the samples of one
 // vector, from index k on: from the gathered ones where the layout has them
 // (a contiguous line), otherwise from the table.
 template <class V>
-Twiddle<V> StageTwiddle(const BlockTwiddles* gathered, int m, int k, int across, int N, const Complex* table, V signs)
+Twiddle<V> StageTwiddle(const BlockTwiddles* gathered, int m, int k, int across, int stride, const Complex* table,
+                        V signs)
 {
     if (gathered != nullptr)
-        return Twiddle<V>{Load<V>(gathered->parts + m + k), Load<V>(gathered->swapped + m + k)};
-    return LoadTwiddle(table, k * (N / m), across * (N / m), signs);
+        return GatheredTwiddle<V>(gathered, m + k);
+    return LoadTwiddle(table, k * stride, across * stride, signs);
+}
+
+// Two stages over the four samples (per lane) at p, p + span, p + 2 span and
+// p + 3 span: (0, 1) and (2, 3) with w1, then (0, 2) with w2 and (1, 3)
+// with w3.
+template <class V>
+void FourSampleButterflies(Complex* p, std::ptrdiff_t span, const Twiddle<V>& w1, const Twiddle<V>& w2,
+                           const Twiddle<V>& w3)
+{
+    V x0 = Load<V>(p), x1 = Load<V>(p + span), x2 = Load<V>(p + 2 * span), x3 = Load<V>(p + 3 * span);
+    Butterfly(x0, x1, w1);
+    Butterfly(x2, x3, w1);
+    Butterfly(x0, x2, w2);
+    Butterfly(x1, x3, w3);
+    Store(p, x0);
+    Store(p + span, x1);
+    Store(p + 2 * span, x2);
+    Store(p + 3 * span, x3);
+}
+
+// One stage over the two samples (per lane) at p and p + span.
+template <class V>
+void TwoSampleButterfly(Complex* p, std::ptrdiff_t span, const Twiddle<V>& w)
+{
+    V x0 = Load<V>(p), x1 = Load<V>(p + span);
+    Butterfly(x0, x1, w);
+    Store(p, x0);
+    Store(p + span, x1);
 }
 
 // The stages of half-span h and 2h rows at once for the samples of one
@@ -306,17 +362,10 @@ void FourRowGroups(const RowLayout& layout, int h, int i, int j, const Twiddle<V
                    const Twiddle<V>& w3)
 {
     const std::ptrdiff_t span = static_cast<std::ptrdiff_t>(h) * layout.width;
-    for (int group = 0; group < layout.rows; group += 4 * h) {
-        Complex* p0 = layout.data + static_cast<std::ptrdiff_t>(group + i) * layout.width + j;
-        V x0 = Load<V>(p0), x1 = Load<V>(p0 + span), x2 = Load<V>(p0 + 2 * span), x3 = Load<V>(p0 + 3 * span);
-        Butterfly(x0, x1, w1);
-        Butterfly(x2, x3, w1);
-        Butterfly(x0, x2, w2);
-        Butterfly(x1, x3, w3);
-        Store(p0, x0);
-        Store(p0 + span, x1);
-        Store(p0 + 2 * span, x2);
-        Store(p0 + 3 * span, x3);
+    const int rows = layout.rows;
+    Complex* const start = layout.data + static_cast<std::ptrdiff_t>(i) * layout.width + j;
+    for (int group = 0; group < rows; group += 4 * h) {
+        FourSampleButterflies(start + group * static_cast<std::ptrdiff_t>(layout.width), span, w1, w2, w3);
     }
 }
 
@@ -326,11 +375,7 @@ void TwoRowGroups(const RowLayout& layout, int h, int i, int j, const Twiddle<V>
 {
     const std::ptrdiff_t span = static_cast<std::ptrdiff_t>(h) * layout.width;
     for (int group = 0; group < layout.rows; group += 2 * h) {
-        Complex* p0 = layout.data + static_cast<std::ptrdiff_t>(group + i) * layout.width + j;
-        V x0 = Load<V>(p0), x1 = Load<V>(p0 + span);
-        Butterfly(x0, x1, w);
-        Store(p0, x0);
-        Store(p0 + span, x1);
+        TwoSampleButterfly(layout.data + static_cast<std::ptrdiff_t>(group + i) * layout.width + j, span, w);
     }
 }
 
@@ -340,12 +385,13 @@ template <class V>
 void TwoStages(const RowLayout& layout, const BlockTwiddles* gathered, int h, int N, const Complex* table, V signs)
 {
     const int m = h * layout.unit;
+    const int stride = N / (2 * m);
     for (int i = 0; i < h; ++i) {
         for (int j = 0; j < layout.width;) {
             const int k = i * layout.unit + (layout.column0 + j) * layout.across;
-            const auto w1 = StageTwiddle(gathered, m, k, layout.across, N, table, signs);
-            const auto w2 = StageTwiddle(gathered, 2 * m, k, layout.across, N, table, signs);
-            const auto w3 = StageTwiddle(gathered, 2 * m, k + m, layout.across, N, table, signs);
+            const auto w1 = StageTwiddle(gathered, m, k, layout.across, 2 * stride, table, signs);
+            const auto w2 = StageTwiddle(gathered, 2 * m, k, layout.across, stride, table, signs);
+            const auto w3 = StageTwiddle(gathered, 2 * m, k + m, layout.across, stride, table, signs);
             const int end = layout.across == 0 ? layout.width : j + SamplesPer<V>;
             for (; j < end; j += SamplesPer<V>)
                 FourRowGroups(layout, h, i, j, w1, w2, w3);
@@ -361,7 +407,7 @@ void OneStage(const RowLayout& layout, const BlockTwiddles* gathered, int h, int
     for (int i = 0; i < h; ++i) {
         for (int j = 0; j < layout.width;) {
             const int k = i * layout.unit + (layout.column0 + j) * layout.across;
-            const auto w = StageTwiddle(gathered, m, k, layout.across, N, table, signs);
+            const auto w = StageTwiddle(gathered, m, k, layout.across, N / m, table, signs);
             const int end = layout.across == 0 ? layout.width : j + SamplesPer<V>;
             for (; j < end; j += SamplesPer<V>)
                 TwoRowGroups(layout, h, i, j, w);
@@ -423,45 +469,62 @@ constexpr int PanelRows = 1 << 8;
 constexpr int MinPanelWidth = 32;
 // Up to this many rows, the upper stages run in place without a panel.
 constexpr int InPlaceRows = 8;
-// Lines of several blocks gather the twiddles of their block stages.
-constexpr int GatheredTwiddlesFrom = 2 * BlockLength;
 
-// The stages of half-span 1 and 2 over n >= 4 samples: every four samples
-// (c0, c1, c2, c3) go through the butterflies (c0, c1) and (c2, c3) with
-// table entry 0, then (c0, c2) with entry 0 and (c1, c3) with entry N / 2.
-// Vectors of one sample need no rearranging; wider ones are shuffled so
-// that each butterfly's a and b parts sit in the same lane of two vectors.
-inline void FirstTwoStages(__m128d*, Complex* segment, int n, int N, const Complex* table, double direction)
+// The stages of half-span 1 and 2 over n >= 4 samples, read at `from` and
+// written at `to` (the same place, or a bit-reversed copy and the line):
+// every four samples (c0, c1, c2, c3) go through the butterflies (c0, c1)
+// and (c2, c3) with table entry 0, then (c0, c2) with entry 0 and (c1, c3)
+// with entry N / 2. Vectors of one sample need no rearranging; wider ones
+// are shuffled so that each butterfly's a and b parts sit in the same lane
+// of two vectors.
+inline void FirstTwoStages(__m128d*, const Complex* from, Complex* to, int n, int N, const Complex* table,
+                           double direction)
 {
-    Stages<__m128d>(RowLayout{segment, n, 1, 1, 0, 1}, nullptr, 1, 2, N, table, direction);
+    const __m128d signs = Signs<__m128d>(direction);
+    const auto first = LoadTwiddle(table, 0, 0, signs);
+    const auto second = LoadTwiddle(table, N / 2, 0, signs);
+    for (int i = 0; i < n; i += 4) {
+        __m128d c0 = Load<__m128d>(from + i), c1 = Load<__m128d>(from + i + 1);
+        __m128d c2 = Load<__m128d>(from + i + 2), c3 = Load<__m128d>(from + i + 3);
+        Butterfly(c0, c1, first);
+        Butterfly(c2, c3, first);
+        Butterfly(c0, c2, first);
+        Butterfly(c1, c3, second);
+        Store(to + i, c0);
+        Store(to + i + 1, c1);
+        Store(to + i + 2, c2);
+        Store(to + i + 3, c3);
+    }
 }
 
 #if defined(__AVX__)
-inline void FirstTwoStages(__m256d*, Complex* segment, int n, int N, const Complex* table, double direction)
+inline void FirstTwoStages(__m256d*, const Complex* from, Complex* to, int n, int N, const Complex* table,
+                           double direction)
 {
     const __m256d signs = Signs<__m256d>(direction);
     const auto first = LoadTwiddle(table, 0, 0, signs);
     const auto second = LoadTwiddle(table, 0, N / 2, signs);
     for (int i = 0; i < n; i += 4) {
-        const __m256d v0 = Load<__m256d>(segment + i);
-        const __m256d v1 = Load<__m256d>(segment + i + 2);
+        const __m256d v0 = Load<__m256d>(from + i);
+        const __m256d v1 = Load<__m256d>(from + i + 2);
         __m256d a = _mm256_permute2f128_pd(v0, v1, 0x20); // c0, c2
         __m256d b = _mm256_permute2f128_pd(v0, v1, 0x31); // c1, c3
         Butterfly(a, b, first);
         __m256d low = _mm256_permute2f128_pd(a, b, 0x20);  // c0, c1
         __m256d high = _mm256_permute2f128_pd(a, b, 0x31); // c2, c3
         Butterfly(low, high, second);
-        Store(segment + i, low);
-        Store(segment + i + 2, high);
+        Store(to + i, low);
+        Store(to + i + 2, high);
     }
 }
 #endif
 
 #if defined(__AVX512F__)
-inline void FirstTwoStages(__m512d*, Complex* segment, int n, int N, const Complex* table, double direction)
+inline void FirstTwoStages(__m512d*, const Complex* from, Complex* to, int n, int N, const Complex* table,
+                           double direction)
 {
     if (n < 8)
-        return FirstTwoStages(static_cast<__m256d*>(nullptr), segment, n, N, table, direction);
+        return FirstTwoStages(static_cast<__m256d*>(nullptr), from, to, n, N, table, direction);
     const __m512d signs = Signs<__m512d>(direction);
     const auto first = LoadTwiddle(table, 0, 0, signs);
     const __m256d pair = GatherEntries(table, 0, N / 2, static_cast<__m256d*>(nullptr));
@@ -476,35 +539,92 @@ inline void FirstTwoStages(__m512d*, Complex* segment, int n, int N, const Compl
     const __m512i backLow = _mm512_set_epi64(11, 10, 9, 8, 3, 2, 1, 0);
     const __m512i backHigh = _mm512_set_epi64(15, 14, 13, 12, 7, 6, 5, 4);
     for (int i = 0; i < n; i += 8) {
-        const __m512d v0 = Load<__m512d>(segment + i);
-        const __m512d v1 = Load<__m512d>(segment + i + 4);
+        const __m512d v0 = Load<__m512d>(from + i);
+        const __m512d v1 = Load<__m512d>(from + i + 4);
         __m512d a = _mm512_permutex2var_pd(v0, evens, v1); // c0, c2, c4, c6
         __m512d b = _mm512_permutex2var_pd(v0, odds, v1);  // c1, c3, c5, c7
         Butterfly(a, b, first);
         __m512d low = _mm512_permutex2var_pd(a, pairsLow, b);   // c0, c1, c4, c5
         __m512d high = _mm512_permutex2var_pd(a, pairsHigh, b); // c2, c3, c6, c7
         Butterfly(low, high, second);
-        Store(segment + i, _mm512_permutex2var_pd(low, backLow, high));
-        Store(segment + i + 4, _mm512_permutex2var_pd(low, backHigh, high));
+        Store(to + i, _mm512_permutex2var_pd(low, backLow, high));
+        Store(to + i + 4, _mm512_permutex2var_pd(low, backHigh, high));
     }
 }
 #endif
 
-// Stages of half-span 1, 2, ..., n / 2 over the n <= BlockLength samples at
-// segment: stage m treats them as rows of m samples, two stages at a time.
+// The stages of half-span m and 2m over the n samples at segment (4m <= n),
+// with gathered twiddles: every four samples m apart, (c0, c1, c2, c3), go
+// through (c0, c1) and (c2, c3) with twiddle k of stage m, then (c0, c2)
+// with twiddle k and (c1, c3) with twiddle k + m of stage 2m.
+template <class V>
+void ContiguousTwoStages(Complex* segment, int n, int m, const BlockTwiddles* gathered)
+{
+    for (int group = 0; group < n; group += 4 * m) {
+        Complex* p = segment + group;
+        for (int k = 0; k < m; k += SamplesPer<V>, p += SamplesPer<V>) {
+            FourSampleButterflies(p, m, GatheredTwiddle<V>(gathered, m + k), GatheredTwiddle<V>(gathered, 2 * m + k),
+                                  GatheredTwiddle<V>(gathered, 3 * m + k));
+        }
+    }
+}
+
+// The stage of half-span m over the n = 2m samples at segment.
+template <class V>
+void ContiguousLastStage(Complex* segment, int m, const BlockTwiddles* gathered)
+{
+    for (int k = 0; k < m; k += SamplesPer<V>) {
+        TwoSampleButterfly(segment + k, m, GatheredTwiddle<V>(gathered, m + k));
+    }
+}
+
+// One stage (count 1) or two (count 2) from half-span m on, with the widest
+// vector of the path that m samples fill.
 template <class Wide>
-void BlockStages(Complex* segment, int n, int N, const Complex* table, double direction, const BlockTwiddles* gathered)
+void ContiguousStages(Complex* segment, int n, int m, int count, const BlockTwiddles* gathered)
+{
+    if constexpr (2 < SamplesPer<Wide>) {
+        if (m >= SamplesPer<Wide>)
+            return count == 2 ? ContiguousTwoStages<Wide>(segment, n, m, gathered)
+                              : ContiguousLastStage<Wide>(segment, m, gathered);
+    }
+#if defined(__AVX__)
+    if (m >= 2)
+        return count == 2 ? ContiguousTwoStages<__m256d>(segment, n, m, gathered)
+                          : ContiguousLastStage<__m256d>(segment, m, gathered);
+#endif
+    count == 2 ? ContiguousTwoStages<__m128d>(segment, n, m, gathered)
+               : ContiguousLastStage<__m128d>(segment, m, gathered);
+}
+
+// Stages of half-span 1, 2, ..., n / 2 over the n <= BlockLength samples at
+// segment, two at a time. The first two read the samples at `from` where it
+// is given, a bit-reversed copy of the segment.
+template <class Wide>
+void BlockStages(Complex* segment, int n, int N, const Complex* table, double direction, const BlockTwiddles* gathered,
+                 const Complex* from = nullptr)
 {
     int m = 1;
     if (n >= 4) {
-        FirstTwoStages(static_cast<Wide*>(nullptr), segment, n, N, table, direction);
+        FirstTwoStages(static_cast<Wide*>(nullptr), from != nullptr ? from : segment, segment, n, N, table, direction);
         m = 4;
     }
     while (m < n) {
         const int count = 4 * m <= n ? 2 : 1;
-        StagesOfWidth<Wide>(RowLayout{segment, n / m, m, m, 0, 1}, gathered, 1, count, N, table, direction);
+        if (gathered != nullptr)
+            ContiguousStages<Wide>(segment, n, m, count, gathered);
+        else
+            StagesOfWidth<Wide>(RowLayout{segment, n / m, m, m, 0, 1}, gathered, 1, count, N, table, direction);
         m <<= count;
     }
+}
+
+// Copies count samples, a multiple of the vector's, with vector moves.
+template <class V>
+void CopySamples(Complex* to, const Complex* from, int count)
+{
+    for (int j = 0; j < count; j += SamplesPer<V>)
+        Store(to + j, Load<V>(from + j));
 }
 
 // The stages of half-span blockLength and up over the n samples at segment,
@@ -520,17 +640,13 @@ void UpperStages(Complex* segment, int n, int blockLength, int N, const Complex*
     alignas(64) Complex panel[PanelRows * MinPanelWidth];
     const int width = std::min(blockLength, std::max(PanelSamples / rows, MinPanelWidth));
     for (int column0 = 0; column0 < blockLength; column0 += width) {
-        for (int r = 0; r < rows; ++r) {
-            const Complex* from = segment + static_cast<std::ptrdiff_t>(r) * blockLength + column0;
-            for (int j = 0; j < width; ++j)
-                panel[r * width + j] = from[j];
-        }
+        for (int r = 0; r < rows; ++r)
+            CopySamples<Wide>(panel + r * width, segment + static_cast<std::ptrdiff_t>(r) * blockLength + column0,
+                              width);
         RowStages<Wide>(RowLayout{panel, rows, width, blockLength, column0, 1}, N, table, direction);
-        for (int r = 0; r < rows; ++r) {
-            Complex* to = segment + static_cast<std::ptrdiff_t>(r) * blockLength + column0;
-            for (int j = 0; j < width; ++j)
-                to[j] = panel[r * width + j];
-        }
+        for (int r = 0; r < rows; ++r)
+            CopySamples<Wide>(segment + static_cast<std::ptrdiff_t>(r) * blockLength + column0, panel + r * width,
+                              width);
     }
 }
 
@@ -585,15 +701,8 @@ inline int ReverseLowBits(int value, int bits)
     x = ((x >> 2) & 0x33333333u) | ((x & 0x33333333u) << 2);
     x = ((x >> 4) & 0x0F0F0F0Fu) | ((x & 0x0F0F0F0Fu) << 4);
     x = __builtin_bswap32(x);
-    return static_cast<int>(x >> (32 - bits));
+    return bits == 0 ? 0 : static_cast<int>(x >> (32 - bits));
 }
-
-// The most blocks the block-group bit reversal takes at once: their
-// partners for one sample fill two cache lines.
-constexpr int MaxGroupBlocks = 8;
-
-// How many samples ahead the block-group bit reversal fetches partners.
-constexpr int PrefetchDistance = 16;
 
 inline int Log2(int powerOfTwo)
 {
@@ -603,72 +712,119 @@ inline int Log2(int powerOfTwo)
     return log;
 }
 
-// The bit reversal of a line of `rows` blocks of blockLength samples (4 <=
+// Exchanges a[t * aStride + u] with b[rev(u) * bStride + rev(t)] for t, u
+// below P, rev reversing their log2(P) bits: a tile of P rows of P samples
+// with its partner tile, whose rows are the tile's columns. Where the
+// partner tile lies in the same block group (OncePerPair), each pair is
+// exchanged once, from its lower address.
+template <int P, bool OncePerPair>
+inline void SwapTiles(Complex* a, std::ptrdiff_t aStride, Complex* b, std::ptrdiff_t bStride)
+{
+    constexpr int bits = P == 8 ? 3 : 2;
+    for (int t = 0; t < P; ++t) {
+        for (int u = 0; u < P; ++u) {
+            Complex* x = a + t * aStride + u;
+            Complex* y = b + ReverseBits(u, bits) * bStride + ReverseBits(t, bits);
+            if (!OncePerPair || x < y)
+                std::swap(*x, *y);
+        }
+    }
+}
+
+// The bit reversal of a line of `rows` blocks of blockLength samples (P <=
 // rows <= blockLength), fused with the stages within each block, so that a
 // block is transformed while its samples are still in the cache.
 //
 // Sample i = b * blockLength + c (block b) pairs with j = rev(c) * rows +
-// rev(b), reversing the bits of c and of b, and j lies in block rev(c) >>
-// (q - p) for blockLength = 2^q and rows = 2^p, whatever b is. The blocks go
-// in groups of G = 8 (4 where there are fewer than 8 rows), b, b + rows/G,
-// ..., b + (G - 1) rows/G, whose partners for one c are G neighbouring
-// samples (two cache lines for 8). A group exchanges each of its
-// samples with its partner unless the partner's group came before (the pair
-// is exchanged already), and within the group once per pair; after that
-// every sample of the group is in its place, and the group's blocks are
-// transformed. The pairs are disjoint, so their order does not matter.
+// rev(b), reversing the bits of c and of b. The blocks go in groups of P = 8
+// (4 where there are fewer than 8 rows), g, g + rows/P, ..., g + (P - 1)
+// rows/P. For P neighbouring offsets c0 + u of those P blocks, the partners
+// are again P rows of P neighbouring samples: a tile of the group pairs with
+// a tile of partners. A group exchanges each of its tiles with the partner
+// tile, unless the partners' group came before (the pairs are exchanged
+// already); after that every sample of the group is in its place, and the
+// group's blocks are transformed. The pairs are disjoint, so their order
+// does not matter.
+template <class Wide, int P>
+void ReverseAndTransformBlockGroups(Complex* line, int N, int blockLength, const Complex* table, double direction,
+                                    const BlockTwiddles* gathered)
+{
+    const int rows = N / blockLength;
+    const int groups = rows / P;
+    const int groupBits = Log2(groups);
+    const int bits = Log2(blockLength);
+    const std::ptrdiff_t blockStride = static_cast<std::ptrdiff_t>(groups) * blockLength;
+    const std::ptrdiff_t partnerStride = static_cast<std::ptrdiff_t>(blockLength / P) * rows;
+    for (int group = 0; group < groups; ++group) {
+        Complex* blocks = line + static_cast<std::ptrdiff_t>(group) * blockLength;
+        Complex* partners = line + P * ReverseBits(group, groupBits);
+        // Offsets c = (high * groups + middle) * P + u: the partners of
+        // offsets with the same middle bits lie in group rev(middle).
+        for (int middle = 0; middle < groups; ++middle) {
+            const int partnerGroup = ReverseBits(middle, groupBits);
+            if (partnerGroup < group)
+                continue;
+            for (int c0 = middle * P; c0 < blockLength; c0 += P * groups) {
+                Complex* partner = partners + static_cast<std::ptrdiff_t>(ReverseLowBits(c0, bits)) * rows;
+                if (partnerGroup > group)
+                    SwapTiles<P, false>(blocks + c0, blockStride, partner, partnerStride);
+                else
+                    SwapTiles<P, true>(blocks + c0, blockStride, partner, partnerStride);
+            }
+        }
+        for (int t = 0; t < P; ++t)
+            LineStages<Wide>(blocks + t * blockStride, blockLength, N, table, direction, gathered);
+    }
+}
+
 template <class Wide>
 void ReverseAndTransformBlocks(Complex* line, int N, int blockLength, const Complex* table, double direction,
                                const BlockTwiddles* gathered)
 {
-    const int rows = N / blockLength;
-    const int perGroup = rows >= MaxGroupBlocks ? MaxGroupBlocks : 4;
-    const int groups = rows / perGroup;
-    const int bits = Log2(blockLength);
-    const int shift = bits - Log2(rows);
-    for (int group = 0; group < groups; ++group) {
-        int reversedBlock[MaxGroupBlocks];
-        for (int t = 0; t < perGroup; ++t)
-            reversedBlock[t] = ReverseBits(group + t * groups, Log2(rows));
-        for (int c = 0; c < blockLength; ++c) {
-            const int reversedC = ReverseLowBits(c, bits);
-            // The partners' cache lines a few samples ahead, on their way.
-            if (c + PrefetchDistance < blockLength) {
-                const Complex* ahead = line +
-                                       static_cast<std::ptrdiff_t>(ReverseLowBits(c + PrefetchDistance, bits)) * rows +
-                                       reversedBlock[0];
-                for (int t = 0; t < perGroup; t += 4)
-                    _mm_prefetch(reinterpret_cast<const char*>(ahead + t), _MM_HINT_T0);
-            }
-            const int partnerGroup = (reversedC >> shift) & (groups - 1);
-            if (partnerGroup < group)
-                continue;
-            for (int t = 0; t < perGroup; ++t) {
-                const std::ptrdiff_t i = static_cast<std::ptrdiff_t>(group + t * groups) * blockLength + c;
-                const std::ptrdiff_t j = static_cast<std::ptrdiff_t>(reversedC) * rows + reversedBlock[t];
-                if (partnerGroup > group || i < j)
-                    std::swap(line[i], line[j]);
-            }
-        }
-        for (int t = 0; t < perGroup; ++t)
-            LineStages<Wide>(line + static_cast<std::ptrdiff_t>(group + t * groups) * blockLength, blockLength, N,
-                             table, direction, gathered);
+    if (N / blockLength >= 8)
+        return ReverseAndTransformBlockGroups<Wide, 8>(line, N, blockLength, table, direction, gathered);
+    ReverseAndTransformBlockGroups<Wide, 4>(line, N, blockLength, table, direction, gathered);
+}
+
+// Sample i of the N >= 8 at line, copied to position rev(i) of `to`. With
+// i = 8q + r, rev(i) = rev(q) + rev(r) * N / 8: one reversal for every
+// eight samples.
+inline void CopyBitReversed(const Complex* line, int N, Complex* to)
+{
+    const int bits = Log2(N) - 3;
+    const std::ptrdiff_t eighth = N / 8;
+    for (int q = 0; q < N / 8; ++q, to += 8) {
+        const Complex* from = line + ReverseLowBits(q, bits);
+        to[0] = from[0];
+        to[1] = from[4 * eighth];
+        to[2] = from[2 * eighth];
+        to[3] = from[6 * eighth];
+        to[4] = from[eighth];
+        to[5] = from[5 * eighth];
+        to[6] = from[3 * eighth];
+        to[7] = from[7 * eighth];
     }
 }
 
 // The whole transform of a line of N samples in natural order: bit reversal
-// and every stage. Lines of several blocks gather the twiddles of the stages
-// within a block first, and reverse their bits block group by block group.
+// and every stage, after the twiddles of the stages within a block are
+// gathered. A line of one block is transformed from a bit-reversed copy;
+// longer ones reverse their bits block group by block group.
 template <class Wide>
 void TransformLine(Complex* line, int N, const Complex* table, double direction)
 {
     static_assert(BlockLength <= BlockTwiddleCount);
-    if (N < GatheredTwiddlesFrom) {
+    if (N < 8) {
         BitReverse(N, line, 1);
         return LineStages<Wide>(line, N, N, table, direction, nullptr);
     }
     BlockTwiddles gathered;
-    GatherBlockTwiddles(&gathered, BlockLength, N, table, direction);
+    GatherBlockTwiddles<Wide>(&gathered, std::min(N, BlockLength), N, table, direction);
+    if (N <= BlockLength) {
+        alignas(64) Complex reversed[BlockLength];
+        CopyBitReversed(line, N, reversed);
+        return BlockStages<Wide>(line, N, N, table, direction, &gathered, reversed);
+    }
     const int rows = N / BlockLength < PanelRows ? N / BlockLength : PanelRows;
     const int blockLength = N / rows;
     if (rows < 4 || rows > blockLength) {
