@@ -36,9 +36,7 @@ Complex* AllocateLine(int count)
 void FillTwiddles(int N, Complex* table)
 {
     const double pi = 3.141592653589793;
-    const double h = pi / N;
-    for (int k = 0; k < N; ++k)
-        SinCos(static_cast<double>(k) * h, &table[k].im, &table[k].re);
+    SinCosMultiples(pi / N, N, &table[0].im, &table[0].re, 2);
 }
 
 // The SSE2 path: every x86-64 processor has it, and the 32-bit builds

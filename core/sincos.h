@@ -6,3 +6,8 @@
 // double additions, subtractions, multiplications and divisions in a fixed
 // order, so the result does not depend on the maths library or the CPU.
 void SinCos(double x, double* sine, double* cosine);
+
+// Stores sin(k * step) and cos(k * step) at sines[k * stride] and
+// cosines[k * stride] for k = 0 .. count - 1, the argument formed by one
+// double multiplication: the same bits as SinCos of each, several at a time.
+void SinCosMultiples(double step, int count, double* sines, double* cosines, int stride);

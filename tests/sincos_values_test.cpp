@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <vector>
 
 #include "sincos.h"
 
@@ -82,6 +83,33 @@ TEST(SinCosValues, ArgumentsOutsideTheRangeGiveNaN)
         double sine = 0, cosine = 0;
         SinCos(x, &sine, &cosine);
         EXPECT_TRUE(std::isnan(sine) && std::isnan(cosine)) << x;
+    }
+}
+
+// SinCosMultiples works out several arguments at a time: every entry must
+// have the bits SinCos gives its argument. The cases take in every twiddle
+// angle up to 2^20 (so the main path, arguments near the zeros, undecided
+// ones and those below 2^-27), counts that leave a tail, a negative step,
+// multiples that leave the range, and a NaN step.
+TEST(SinCosValues, MultiplesHaveTheBitsOfEachArgument)
+{
+    struct Case {
+        double step;
+        int count;
+    };
+    const Case cases[] = {{kStep, 1 << 20},   {kStep, 1000003}, {kStep / 1024, 4099},
+                          {-3 * kStep, 1001}, {0.01, 501},      {std::numeric_limits<double>::quiet_NaN(), 6}};
+    for (const Case& c : cases) {
+        std::vector<double> table(2 * static_cast<std::size_t>(c.count));
+        SinCosMultiples(c.step, c.count, &table[1], &table[0], 2);
+        long mismatches = 0;
+        for (int k = 0; k < c.count; ++k) {
+            double sine = 0, cosine = 0;
+            SinCos(static_cast<double>(k) * c.step, &sine, &cosine);
+            if (Bits(table[2 * k + 1]) != Bits(sine) || Bits(table[2 * k]) != Bits(cosine))
+                ++mismatches;
+        }
+        EXPECT_EQ(mismatches, 0) << std::hexfloat << "step " << c.step << ", count " << c.count;
     }
 }
 
