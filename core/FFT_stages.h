@@ -274,6 +274,7 @@ struct BlockTwiddles {
     Complex swapped[BlockTwiddleCount];
 };
 
+// Gathers the twiddles of the stage of half-span m, a vector at a time.
 template <class V>
 void GatherStageTwiddles(BlockTwiddles* twiddles, int m, int N, const Complex* table, double direction)
 {
@@ -286,6 +287,8 @@ void GatherStageTwiddles(BlockTwiddles* twiddles, int m, int N, const Complex* t
     }
 }
 
+// Gathers the twiddles of every stage of half-span below blockLength, each
+// with the widest vector of the path that the stage's m twiddles fill.
 template <class Wide>
 void GatherBlockTwiddles(BlockTwiddles* twiddles, int blockLength, int N, const Complex* table, double direction)
 {
