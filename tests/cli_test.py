@@ -161,9 +161,18 @@ class Header(ToolCase):
         self.assertEqual(run("spekcube", "2 2 2 9\n" + "1\n" * 8).lines()[0], "2\t2\t2")
 
     @needs_address_limit
+    @needs_address_limit
     def test_largest_extent_is_accepted_up_to_the_allocation(self):
-        # 2^30 has a padded length; its 16 GiB table cannot be had here.
-        result = run("spekline", "1073741824\n", limit_bytes=1 << 30)
+        # 2^30 has a padded length; its 16 GiB table cannot be had here: a
+        # 32-bit size type cannot even express it, and elsewhere an
+        # address-space limit keeps it out of reach (a limit that would bind
+        # an emulator rather than the tool is not set).
+        if POINTER_BYTES == 4:
+            result = run("spekline", "1073741824\n")
+        elif POSIX:
+            result = run("spekline", "1073741824\n", limit_bytes=1 << 30)
+        else:
+            self.skipTest("needs an address-space limit")
         self.assertFails(result, "memory allocation error.")
 
 
