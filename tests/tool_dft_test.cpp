@@ -97,10 +97,12 @@ std::string RunCaptured(const std::string& program, const std::string& inputPath
 }
 #else
 // Runs the program with standard input from inputPath through the shell and
-// returns what it printed.
+// returns what it printed. A cross build's tools run under the emulator it
+// names (SPEK_TOOL_EMULATOR, empty for a native build), as this test does.
 std::string RunCaptured(const std::string& program, const std::string& inputPath)
 {
-    std::string command = "\"";
+    std::string command = SPEK_TOOL_EMULATOR;
+    command.append(command.empty() ? "\"" : " \"");
     command.append(program).append("\" < \"").append(inputPath).append("\"");
     FILE* pipe = popen(command.c_str(), "r");
     EXPECT_NE(pipe, nullptr);
@@ -264,6 +266,7 @@ TEST(Tools, ForwardThenInverseGivesThePaddedCountTimesTheInput)
     for (const auto& declared : Shapes()) {
         const auto samples = RandomSamples(declared, random);
         const Box forward = RunTool(ToolFor(declared.size(), 1), InputText(declared, samples));
+        ASSERT_EQ(forward.padded.size(), declared.size());
         std::vector<std::pair<double, double>> all = forward.samples;
         std::vector<int> padded = forward.padded;
         const Box back = RunTool(ToolFor(declared.size(), -1), InputText(padded, all));
@@ -274,6 +277,7 @@ TEST(Tools, ForwardThenInverseGivesThePaddedCountTimesTheInput)
         auto expected = PaddedBox(declared, padded, samples);
         for (auto& value : expected)
             value *= static_cast<long double>(count);
+        ASSERT_EQ(back.samples.size(), expected.size());
         double scale = 0;
         const double difference = MaxDifference(back, expected, &scale);
         EXPECT_LE(difference, 1e-14 * std::max(scale, count)) << "first extent " << declared[0];
