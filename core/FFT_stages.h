@@ -262,6 +262,10 @@ struct RowLayout {
     int unit;
     int column0;
     int across;
+    // Copies of the layout, copyStride samples apart, that share their
+    // twiddles: each twiddle is loaded once for all of them.
+    int copies = 1;
+    std::ptrdiff_t copyStride = 0;
 };
 
 // The twiddles of the stages within a block, gathered once per line so that
@@ -366,9 +370,11 @@ void FourRowGroups(const RowLayout& layout, int h, int i, int j, const Twiddle<V
 {
     const std::ptrdiff_t span = static_cast<std::ptrdiff_t>(h) * layout.width;
     const int rows = layout.rows;
-    Complex* const start = layout.data + static_cast<std::ptrdiff_t>(i) * layout.width + j;
-    for (int group = 0; group < rows; group += 4 * h) {
-        FourSampleButterflies(start + group * static_cast<std::ptrdiff_t>(layout.width), span, w1, w2, w3);
+    for (int copy = 0; copy < layout.copies; ++copy) {
+        Complex* const start =
+            layout.data + copy * layout.copyStride + static_cast<std::ptrdiff_t>(i) * layout.width + j;
+        for (int group = 0; group < rows; group += 4 * h)
+            FourSampleButterflies(start + group * static_cast<std::ptrdiff_t>(layout.width), span, w1, w2, w3);
     }
 }
 
@@ -377,8 +383,11 @@ template <class V>
 void TwoRowGroups(const RowLayout& layout, int h, int i, int j, const Twiddle<V>& w)
 {
     const std::ptrdiff_t span = static_cast<std::ptrdiff_t>(h) * layout.width;
-    for (int group = 0; group < layout.rows; group += 2 * h) {
-        TwoSampleButterfly(layout.data + static_cast<std::ptrdiff_t>(group + i) * layout.width + j, span, w);
+    for (int copy = 0; copy < layout.copies; ++copy) {
+        for (int group = 0; group < layout.rows; group += 2 * h)
+            TwoSampleButterfly(layout.data + copy * layout.copyStride +
+                                   static_cast<std::ptrdiff_t>(group + i) * layout.width + j,
+                               span, w);
     }
 }
 
@@ -667,6 +676,27 @@ void LineStages(Complex* segment, int n, int N, const Complex* table, double dir
     UpperStages<Wide>(segment, n, blockLength, N, table, direction);
 }
 
+// Every stage over each of `count` segments of n samples, stride samples
+// apart, all at the same offset modulo n within the line. Where the stages
+// above the blocks run in place, they run on all segments at once, so that
+// each twiddle is loaded once for all of them.
+template <class Wide>
+void GroupLineStages(Complex* segments, int count, std::ptrdiff_t stride, int n, int N, const Complex* table,
+                     double direction, const BlockTwiddles* gathered)
+{
+    const int rows = n / BlockLength;
+    if (rows <= 1 || rows > InPlaceRows) {
+        for (int s = 0; s < count; ++s)
+            LineStages<Wide>(segments + s * stride, n, N, table, direction, gathered);
+        return;
+    }
+    for (int s = 0; s < count; ++s) {
+        for (int start = 0; start < n; start += BlockLength)
+            BlockStages<Wide>(segments + s * stride + start, BlockLength, N, table, direction, gathered);
+    }
+    RowStages<Wide>(RowLayout{segments, rows, BlockLength, BlockLength, 0, 1, count, stride}, N, table, direction);
+}
+
 // ---- Bit reversal
 
 // Exchanges the rows of width samples at i and at the bit-reversed index of
@@ -775,8 +805,7 @@ void ReverseAndTransformBlockGroups(Complex* line, int N, int blockLength, const
                     SwapTiles<P, true>(blocks + c0, blockStride, partner, partnerStride);
             }
         }
-        for (int t = 0; t < P; ++t)
-            LineStages<Wide>(blocks + t * blockStride, blockLength, N, table, direction, gathered);
+        GroupLineStages<Wide>(blocks, P, blockStride, blockLength, N, table, direction, gathered);
     }
 }
 
