@@ -31,8 +31,9 @@ Complex* AllocateLine(int count)
 }
 
 // Entry k = (cos(k*h), sin(k*h)) with h = pi/N: half a turn in N steps.
-// The angle is formed by one double multiplication; SinCos rounds both
-// values correctly, so every build gets the same bits.
+// The angle is formed by one double multiplication; both values are
+// rounded correctly (SinCos, several entries at a time), so every build
+// gets the same bits.
 void FillTwiddles(int N, Complex* table)
 {
     const double pi = 3.141592653589793;
