@@ -655,12 +655,9 @@ char* PrintZero(char* out, bool negative)
     return out + 18;
 }
 
-// 2^-12 <= |value| < 2^26, the common case: value = mantissa * 2^-shift
-// with shift from 27 to 64, and the integer has at most eight digits.
-// Calls nothing out of line.
-char* PrintCommon(char* out, bool negative, std::uint64_t mantissa, int shift)
+// The sign, an integer part below 10^8 and the 16 fraction digits.
+char* WriteShortFixed(char* out, bool negative, const FixedParts& parts)
 {
-    const FixedParts parts = PartsOfShortFraction(mantissa, shift);
     out = WriteSign(out, negative);
     if (parts.integer < 10)
         *out++ = static_cast<char>('0' + parts.integer);
@@ -668,6 +665,14 @@ char* PrintCommon(char* out, bool negative, std::uint64_t mantissa, int shift)
         out = WriteShortUnsigned(out, static_cast<std::uint32_t>(parts.integer));
     *out++ = '.';
     return WriteSixteenDigits(out, parts.fraction);
+}
+
+// 2^-12 <= |value| < 2^26, the common case: value = mantissa * 2^-shift
+// with shift from 27 to 64, and the integer has at most eight digits.
+// Calls nothing out of line.
+char* PrintCommon(char* out, bool negative, std::uint64_t mantissa, int shift)
+{
+    return WriteShortFixed(out, negative, PartsOfShortFraction(mantissa, shift));
 }
 
 // |value| < 2^64: integer and rounded fraction in 64-bit integers.
@@ -678,20 +683,17 @@ char* PrintBelowTwoToThe64(char* out, bool negative, std::uint64_t mantissa, int
     const FixedParts parts = shift <= 0    ? FixedParts{mantissa << -shift, 0}
                              : shift <= 64 ? PartsOfShortFraction(mantissa, shift)
                                            : WithCarry(0, RoundedFraction(mantissa, shift));
+    if (parts.integer < 100000000)
+        return WriteShortFixed(out, negative, parts);
     out = WriteSign(out, negative);
-    if (parts.integer < 10)
-        *out++ = static_cast<char>('0' + parts.integer);
-    else if (parts.integer < 100000000)
-        out = WriteShortUnsigned(out, static_cast<std::uint32_t>(parts.integer));
-    else
-        out = WriteUnsigned(out, parts.integer);
+    out = WriteUnsigned(out, parts.integer);
     *out++ = '.';
     return WriteSixteenDigits(out, parts.fraction);
 }
 
 // Every value but the common case: zero and the smallest values, values
-// of 8 and up, and those that are not numbers. Out of line, so that the
-// common case needs no saved registers.
+// of 2^26 and up, and those that are not numbers. Out of line, so that the
+// common case saves only the one register it needs itself.
 [[gnu::noinline]] char* PrintUncommon(char* out, double value)
 {
     const std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
