@@ -1,7 +1,6 @@
 #include "FFT.h"
 
 #include "FFT_paths.h"
-#include "FFT_stages.h"
 #include "pages.h"
 #include "sincos.h"
 
@@ -40,25 +39,18 @@ void FillTwiddles(int N, Complex* table)
     SinCosMultiples(pi / N, N, &table[0].im, &table[0].re, 2);
 }
 
-// The SSE2 path: every x86-64 processor has it, and the 32-bit builds
-// require it.
-void TransformLineSSE2(Complex* line, int N, const Complex* table, double direction)
-{
-    TransformLine<__m128d>(line, N, table, direction);
-}
-
-void ColumnStagesSSE2(Complex* panel, int N, int width, const Complex* table, double direction)
-{
-    ColumnStages<__m128d>(panel, N, width, table, direction);
-}
-
 struct PathStages {
     void (*line)(Complex* line, int N, const Complex* table, double direction);
     void (*columns)(Complex* panel, int N, int width, const Complex* table, double direction);
 };
 
 const PathStages Paths[FFTPathCount] = {
+    {TransformLinePortable, ColumnStagesPortable},
+#if defined(SPEK_SSE2_PATH)
     {TransformLineSSE2, ColumnStagesSSE2},
+#else
+    {nullptr, nullptr},
+#endif
 #if defined(SPEK_WIDE_PATHS)
     {TransformLineAVX2, ColumnStagesAVX2},
     {TransformLineAVX512, ColumnStagesAVX512},
@@ -68,20 +60,22 @@ const PathStages Paths[FFTPathCount] = {
 #endif
 };
 
+// The paths a build has run on every processor it runs on, but for the
+// wide ones, which ask the processor.
 bool ProcessorHas(int path)
 {
 #if defined(SPEK_WIDE_PATHS)
     if (path == AVX2Path)
-        return __builtin_cpu_supports("avx2");
+        return ProcessorHasAVX2();
     if (path == AVX512Path)
-        return __builtin_cpu_supports("avx512f");
+        return ProcessorHasAVX512();
 #endif
-    return path == SSE2Path;
+    return path == PortablePath || path == SSE2Path;
 }
 
 int WidestPath()
 {
-    int widest = SSE2Path;
+    int widest = PortablePath;
     for (int path = 0; path < FFTPathCount; ++path) {
         if (FFTPathAvailable(path))
             widest = path;
@@ -141,8 +135,6 @@ void FFTColumns(int N, const Complex* table, Complex* panel, int width, int dire
 {
     if (width == 1)
         return FFT(N, table, panel, direction);
-    if (N > 2)
-        BitReverse(N, panel, width);
     Stages().columns(panel, N, width, table, static_cast<double>(direction));
 }
 

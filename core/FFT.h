@@ -38,10 +38,12 @@ void FFT(int N, const Complex* table, Complex* line, int direction);
 // FFT gives it as a line of its own.
 void FFTColumns(int N, const Complex* table, Complex* panel, int width, int direction);
 
-// The instruction sets the kernel can run on. Every path gives the same
-// bits; FFT runs on the widest one that the build and the processor have,
-// unless UseFFTPath chose another (tests and benchmarks compare them).
-enum FFTPath { SSE2Path, AVX2Path, AVX512Path, FFTPathCount };
+// The instruction sets the kernel can run on: the portable path (the
+// compiler's own vectors) in every build, the x86 ones in x86 builds. Every
+// path gives the same bits; FFT runs on the widest one that the build and
+// the processor have, unless UseFFTPath chose another (tests and benchmarks
+// compare them).
+enum FFTPath { PortablePath, SSE2Path, AVX2Path, AVX512Path, FFTPathCount };
 
 // Whether this build and this processor can run path.
 bool FFTPathAvailable(int path);

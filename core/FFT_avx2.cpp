@@ -1,5 +1,7 @@
 // The stages of the transform with 256-bit AVX vectors: two samples per
 // vector. Built with -mavx2 and run only where the processor has AVX2.
+#include "simd_avx2.h"
+
 #include "FFT_paths.h"
 #include "FFT_stages.h"
 
@@ -19,4 +21,9 @@ void ColumnStagesAVX2(Complex* panel, int N, int width, const Complex* table, do
 {
     ColumnStages<__m256d>(panel, N, width, table, direction);
     _mm256_zeroupper();
+}
+
+bool ProcessorHasAVX2()
+{
+    return __builtin_cpu_supports("avx2");
 }

@@ -1,5 +1,7 @@
 // The stages of the transform with 512-bit AVX-512 vectors: four samples per
 // vector. Built with -mavx512f and run only where the processor has it.
+#include "simd_avx512.h"
+
 #include "FFT_paths.h"
 #include "FFT_stages.h"
 
@@ -19,4 +21,9 @@ void ColumnStagesAVX512(Complex* panel, int N, int width, const Complex* table, 
 {
     ColumnStages<__m512d>(panel, N, width, table, direction);
     _mm256_zeroupper();
+}
+
+bool ProcessorHasAVX512()
+{
+    return __builtin_cpu_supports("avx512f");
 }

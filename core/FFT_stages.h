@@ -1,28 +1,33 @@
 // The butterfly stages of the transform, written once for every vector
-// width and compiled once per instruction set: FFT.cpp (SSE2), FFT_avx2.cpp
-// and FFT_avx512.cpp each include this file. Everything here has internal
-// linkage, so the linker can never let one instruction set's copy of a
-// function stand in for another's.
+// width and compiled once per instruction set: FFT_sse2.cpp, FFT_avx2.cpp,
+// FFT_avx512.cpp and FFT_portable.cpp each include the primitives of their
+// vector family (simd.h lists them), then this file. Everything here has
+// internal linkage, so the linker can never let one instruction set's copy
+// of a function stand in for another's.
 //
 // Every butterfly combines the same two samples with the same twiddle and
 // the same operations as the plain scalar order, lane by lane:
 //   w = table[k * (N / m)], wIm = table.im * direction,
 //   tRe = b.re * wRe - b.im * wIm, tIm = b.re * wIm + b.im * wRe,
 //   b' = a - t, a' = t + a.
-// When both operands of an operation are NaNs, x86 returns the first one, so
-// the operands must keep their sides: t comes first in a' as it always has
-// in the tools, which decides whether two NaNs meeting there print as "nan"
-// or "-nan". Compilers treat addition as
-// commutative and may swap its operands (to fold a load, say), so every
-// addition that can meet two NaNs goes through AddInOrder, an instruction
-// whose operand order the compiler cannot change. A multiplication always
-// has a twiddle part (never a NaN) as one operand, and a subtraction is
-// never reordered, so those two use the plain intrinsics.
+// When both operands of an operation are NaNs, the processor returns one
+// of them by its side (x86 and arm64 the first), so the operands must keep
+// their sides: t comes first in a' as it always has in the tools, which
+// decides whether two NaNs meeting there print as "nan" or "-nan".
+// Compilers treat addition as commutative and may swap its operands (to
+// fold a load, say), so every addition that can meet two NaNs goes through
+// AddInOrder, an instruction whose operand order the compiler cannot
+// change. A multiplication always has a twiddle part (never a NaN) as one
+// operand, and a subtraction is never reordered, so those two use the
+// plain operations.
 #pragma once
 
 #include "FFT.h"
+#include "simd.h"
 
-#include <immintrin.h>
+#if !defined(SPEK_VECTOR_FAMILY)
+#error "include the primitives of one vector family (simd.h lists them) before FFT_stages.h"
+#endif
 
 #include <algorithm>
 #include <cstddef>
@@ -31,185 +36,8 @@
 
 namespace {
 
-// ---- Vectors of 1 (SSE2 or AVX), 2 (AVX) or 4 (AVX-512) samples, re and im
-// interleaved as in memory.
-
 template <class V>
-constexpr int SamplesPer = sizeof(V) / sizeof(Complex);
-
-template <class V>
-V Load(const Complex* p);
-template <class V>
-V Signs(double direction);
-
-template <>
-inline __m128d Load<__m128d>(const Complex* p)
-{
-    return _mm_loadu_pd(&p->re);
-}
-inline void Store(Complex* p, __m128d v)
-{
-    _mm_storeu_pd(&p->re, v);
-}
-inline __m128d Sub(__m128d a, __m128d b)
-{
-    return _mm_sub_pd(a, b);
-}
-inline __m128d Mul(__m128d a, __m128d b)
-{
-    return _mm_mul_pd(a, b);
-}
-inline __m128d AddInOrder(__m128d a, __m128d b)
-{
-#if defined(__AVX__)
-    __m128d sum;
-    asm("vaddpd %2, %1, %0" : "=x"(sum) : "x"(a), "x"(b));
-    return sum;
-#else
-    asm("addpd %1, %0" : "+x"(a) : "x"(b));
-    return a;
-#endif
-}
-inline __m128d RealParts(__m128d v)
-{
-    return _mm_unpacklo_pd(v, v);
-}
-inline __m128d ImaginaryParts(__m128d v)
-{
-    return _mm_unpackhi_pd(v, v);
-}
-inline __m128d SwapParts(__m128d v)
-{
-    return _mm_shuffle_pd(v, v, 1);
-}
-// (p.re - q.re, p.im + q.im)
-inline __m128d SubtractAdd(__m128d p, __m128d q)
-{
-#if defined(__AVX__)
-    return _mm_addsub_pd(p, q);
-#else
-    return _mm_move_sd(AddInOrder(p, q), Sub(p, q));
-#endif
-}
-template <>
-inline __m128d Signs<__m128d>(double direction)
-{
-    return _mm_set_pd(direction, 1.0);
-}
-// Entries index, index + stride, ... of the table, one per sample.
-inline __m128d GatherEntries(const Complex* table, int index, int, __m128d*)
-{
-    return Load<__m128d>(table + index);
-}
-
-#if defined(__AVX__)
-template <>
-inline __m256d Load<__m256d>(const Complex* p)
-{
-    return _mm256_loadu_pd(&p->re);
-}
-inline void Store(Complex* p, __m256d v)
-{
-    _mm256_storeu_pd(&p->re, v);
-}
-inline __m256d Sub(__m256d a, __m256d b)
-{
-    return _mm256_sub_pd(a, b);
-}
-inline __m256d Mul(__m256d a, __m256d b)
-{
-    return _mm256_mul_pd(a, b);
-}
-inline __m256d AddInOrder(__m256d a, __m256d b)
-{
-    __m256d sum;
-    asm("vaddpd %2, %1, %0" : "=x"(sum) : "x"(a), "x"(b));
-    return sum;
-}
-inline __m256d RealParts(__m256d v)
-{
-    return _mm256_movedup_pd(v);
-}
-inline __m256d ImaginaryParts(__m256d v)
-{
-    return _mm256_permute_pd(v, 0xF);
-}
-inline __m256d SwapParts(__m256d v)
-{
-    return _mm256_permute_pd(v, 0x5);
-}
-inline __m256d SubtractAdd(__m256d p, __m256d q)
-{
-    return _mm256_addsub_pd(p, q);
-}
-template <>
-inline __m256d Signs<__m256d>(double direction)
-{
-    return _mm256_set_pd(direction, 1.0, direction, 1.0);
-}
-inline __m256d GatherEntries(const Complex* table, int index, int stride, __m256d*)
-{
-    return _mm256_set_m128d(_mm_loadu_pd(&table[index + stride].re), _mm_loadu_pd(&table[index].re));
-}
-#endif
-
-#if defined(__AVX512F__)
-// The all-lanes mask: GCC 12's unmasked forms of some of these intrinsics
-// warn about an uninitialised operand of their own.
-constexpr __mmask8 AllLanes = 0xFF;
-
-template <>
-inline __m512d Load<__m512d>(const Complex* p)
-{
-    return _mm512_loadu_pd(&p->re);
-}
-inline void Store(Complex* p, __m512d v)
-{
-    _mm512_storeu_pd(&p->re, v);
-}
-inline __m512d Sub(__m512d a, __m512d b)
-{
-    return _mm512_sub_pd(a, b);
-}
-inline __m512d Mul(__m512d a, __m512d b)
-{
-    return _mm512_mul_pd(a, b);
-}
-inline __m512d AddInOrder(__m512d a, __m512d b)
-{
-    __m512d sum;
-    asm("vaddpd %2, %1, %0" : "=v"(sum) : "v"(a), "v"(b));
-    return sum;
-}
-inline __m512d RealParts(__m512d v)
-{
-    return _mm512_maskz_movedup_pd(AllLanes, v);
-}
-inline __m512d ImaginaryParts(__m512d v)
-{
-    return _mm512_maskz_permute_pd(AllLanes, v, 0xFF);
-}
-inline __m512d SwapParts(__m512d v)
-{
-    return _mm512_maskz_permute_pd(AllLanes, v, 0x55);
-}
-// The real lanes take the difference, the imaginary lanes the sum.
-inline __m512d SubtractAdd(__m512d p, __m512d q)
-{
-    return _mm512_mask_sub_pd(AddInOrder(p, q), 0x55, p, q);
-}
-template <>
-inline __m512d Signs<__m512d>(double direction)
-{
-    return _mm512_set_pd(direction, 1.0, direction, 1.0, direction, 1.0, direction, 1.0);
-}
-inline __m512d GatherEntries(const Complex* table, int index, int stride, __m512d*)
-{
-    const __m256d low = GatherEntries(table, index, stride, static_cast<__m256d*>(nullptr));
-    const __m256d high = GatherEntries(table, index + 2 * stride, stride, static_cast<__m256d*>(nullptr));
-    return _mm512_maskz_insertf64x4(AllLanes, _mm512_castpd256_pd512(low), high, 1);
-}
-#endif
+using Narrower = decltype(NarrowerOf(V{}));
 
 // ---- Butterflies
 
@@ -279,9 +107,14 @@ struct BlockTwiddles {
 };
 
 // Gathers the twiddles of the stage of half-span m, a vector at a time.
+// With the widest vector of the family that the stage's m twiddles fill.
 template <class V>
 void GatherStageTwiddles(BlockTwiddles* twiddles, int m, int N, const Complex* table, double direction)
 {
+    if constexpr (SamplesPer<V> > 1) {
+        if (m < SamplesPer<V>)
+            return GatherStageTwiddles<Narrower<V>>(twiddles, m, N, table, direction);
+    }
     const V signs = Signs<V>(direction);
     const int stride = N / m;
     for (int k = 0; k < m; k += SamplesPer<V>) {
@@ -291,26 +124,12 @@ void GatherStageTwiddles(BlockTwiddles* twiddles, int m, int N, const Complex* t
     }
 }
 
-// Gathers the twiddles of every stage of half-span below blockLength, each
-// with the widest vector of the path that the stage's m twiddles fill.
+// Gathers the twiddles of every stage of half-span below blockLength.
 template <class Wide>
 void GatherBlockTwiddles(BlockTwiddles* twiddles, int blockLength, int N, const Complex* table, double direction)
 {
-    for (int m = 1; m < blockLength; m *= 2) {
-        if constexpr (2 < SamplesPer<Wide>) {
-            if (m >= SamplesPer<Wide>) {
-                GatherStageTwiddles<Wide>(twiddles, m, N, table, direction);
-                continue;
-            }
-        }
-#if defined(__AVX__)
-        if (m >= 2) {
-            GatherStageTwiddles<__m256d>(twiddles, m, N, table, direction);
-            continue;
-        }
-#endif
-        GatherStageTwiddles<__m128d>(twiddles, m, N, table, direction);
-    }
+    for (int m = 1; m < blockLength; m *= 2)
+        GatherStageTwiddles<Wide>(twiddles, m, N, table, direction);
 }
 
 // Gathered twiddle index (m + k for twiddle k of the stage of half-span m)
@@ -440,19 +259,15 @@ void Stages(const RowLayout& layout, const BlockTwiddles* gathered, int h, int c
         OneStage(layout, gathered, h, N, table, signs);
 }
 
-template <class Wide>
+template <class V>
 void StagesOfWidth(const RowLayout& layout, const BlockTwiddles* gathered, int h, int count, int N,
                    const Complex* table, double direction)
 {
-    if constexpr (2 < SamplesPer<Wide>) {
-        if (layout.width >= SamplesPer<Wide>)
-            return Stages<Wide>(layout, gathered, h, count, N, table, direction);
+    if constexpr (SamplesPer<V> > 1) {
+        if (layout.width < SamplesPer<V>)
+            return StagesOfWidth<Narrower<V>>(layout, gathered, h, count, N, table, direction);
     }
-#if defined(__AVX__)
-    if (layout.width >= 2)
-        return Stages<__m256d>(layout, gathered, h, count, N, table, direction);
-#endif
-    Stages<__m128d>(layout, gathered, h, count, N, table, direction);
+    Stages<V>(layout, gathered, h, count, N, table, direction);
 }
 
 // Every stage over the rows, h = 1, 2, 4, ..., rows / 2, two at a time.
@@ -489,81 +304,42 @@ constexpr int InPlaceRows = 8;
 // with entry N / 2. Vectors of one sample need no rearranging; wider ones
 // are shuffled so that each butterfly's a and b parts sit in the same lane
 // of two vectors.
-inline void FirstTwoStages(__m128d*, const Complex* from, Complex* to, int n, int N, const Complex* table,
-                           double direction)
+template <class V>
+void FirstTwoStages(const Complex* from, Complex* to, int n, int N, const Complex* table, double direction)
 {
-    const __m128d signs = Signs<__m128d>(direction);
+    constexpr int samples = SamplesPer<V>;
+    const V signs = Signs<V>(direction);
     const auto first = LoadTwiddle(table, 0, 0, signs);
-    const auto second = LoadTwiddle(table, N / 2, 0, signs);
-    for (int i = 0; i < n; i += 4) {
-        __m128d c0 = Load<__m128d>(from + i), c1 = Load<__m128d>(from + i + 1);
-        __m128d c2 = Load<__m128d>(from + i + 2), c3 = Load<__m128d>(from + i + 3);
-        Butterfly(c0, c1, first);
-        Butterfly(c2, c3, first);
-        Butterfly(c0, c2, first);
-        Butterfly(c1, c3, second);
-        Store(to + i, c0);
-        Store(to + i + 1, c1);
-        Store(to + i + 2, c2);
-        Store(to + i + 3, c3);
+    if constexpr (samples == 1) {
+        const auto second = LoadTwiddle(table, N / 2, 0, signs);
+        for (int i = 0; i < n; i += 4) {
+            V c0 = Load<V>(from + i), c1 = Load<V>(from + i + 1);
+            V c2 = Load<V>(from + i + 2), c3 = Load<V>(from + i + 3);
+            Butterfly(c0, c1, first);
+            Butterfly(c2, c3, first);
+            Butterfly(c0, c2, first);
+            Butterfly(c1, c3, second);
+            Store(to + i, c0);
+            Store(to + i + 1, c1);
+            Store(to + i + 2, c2);
+            Store(to + i + 3, c3);
+        }
+    } else {
+        if (n < 2 * samples)
+            return FirstTwoStages<Narrower<V>>(from, to, n, N, table, direction);
+        const auto second = TwiddleOf(Mul(AlternateEntries(table, 0, N / 2, static_cast<V*>(nullptr)), signs));
+        for (int i = 0; i < n; i += 2 * samples) {
+            V a, b, low, high, v0, v1;
+            DealForFirstStage(Load<V>(from + i), Load<V>(from + i + samples), &a, &b);
+            Butterfly(a, b, first);
+            DealForSecondStage(a, b, &low, &high);
+            Butterfly(low, high, second);
+            InMemoryOrder(low, high, &v0, &v1);
+            Store(to + i, v0);
+            Store(to + i + samples, v1);
+        }
     }
 }
-
-#if defined(__AVX__)
-inline void FirstTwoStages(__m256d*, const Complex* from, Complex* to, int n, int N, const Complex* table,
-                           double direction)
-{
-    const __m256d signs = Signs<__m256d>(direction);
-    const auto first = LoadTwiddle(table, 0, 0, signs);
-    const auto second = LoadTwiddle(table, 0, N / 2, signs);
-    for (int i = 0; i < n; i += 4) {
-        const __m256d v0 = Load<__m256d>(from + i);
-        const __m256d v1 = Load<__m256d>(from + i + 2);
-        __m256d a = _mm256_permute2f128_pd(v0, v1, 0x20); // c0, c2
-        __m256d b = _mm256_permute2f128_pd(v0, v1, 0x31); // c1, c3
-        Butterfly(a, b, first);
-        __m256d low = _mm256_permute2f128_pd(a, b, 0x20);  // c0, c1
-        __m256d high = _mm256_permute2f128_pd(a, b, 0x31); // c2, c3
-        Butterfly(low, high, second);
-        Store(to + i, low);
-        Store(to + i + 2, high);
-    }
-}
-#endif
-
-#if defined(__AVX512F__)
-inline void FirstTwoStages(__m512d*, const Complex* from, Complex* to, int n, int N, const Complex* table,
-                           double direction)
-{
-    if (n < 8)
-        return FirstTwoStages(static_cast<__m256d*>(nullptr), from, to, n, N, table, direction);
-    const __m512d signs = Signs<__m512d>(direction);
-    const auto first = LoadTwiddle(table, 0, 0, signs);
-    const __m256d pair = GatherEntries(table, 0, N / 2, static_cast<__m256d*>(nullptr));
-    const auto second =
-        TwiddleOf(Mul(_mm512_maskz_insertf64x4(AllLanes, _mm512_castpd256_pd512(pair), pair, 1), signs));
-    // Double lanes of samples taken from the first (0-7) or second (8-15)
-    // operand of a two-source permutation.
-    const __m512i evens = _mm512_set_epi64(13, 12, 9, 8, 5, 4, 1, 0);
-    const __m512i odds = _mm512_set_epi64(15, 14, 11, 10, 7, 6, 3, 2);
-    const __m512i pairsLow = _mm512_set_epi64(13, 12, 5, 4, 9, 8, 1, 0);
-    const __m512i pairsHigh = _mm512_set_epi64(15, 14, 7, 6, 11, 10, 3, 2);
-    const __m512i backLow = _mm512_set_epi64(11, 10, 9, 8, 3, 2, 1, 0);
-    const __m512i backHigh = _mm512_set_epi64(15, 14, 13, 12, 7, 6, 5, 4);
-    for (int i = 0; i < n; i += 8) {
-        const __m512d v0 = Load<__m512d>(from + i);
-        const __m512d v1 = Load<__m512d>(from + i + 4);
-        __m512d a = _mm512_permutex2var_pd(v0, evens, v1); // c0, c2, c4, c6
-        __m512d b = _mm512_permutex2var_pd(v0, odds, v1);  // c1, c3, c5, c7
-        Butterfly(a, b, first);
-        __m512d low = _mm512_permutex2var_pd(a, pairsLow, b);   // c0, c1, c4, c5
-        __m512d high = _mm512_permutex2var_pd(a, pairsHigh, b); // c2, c3, c6, c7
-        Butterfly(low, high, second);
-        Store(to + i, _mm512_permutex2var_pd(low, backLow, high));
-        Store(to + i + 4, _mm512_permutex2var_pd(low, backHigh, high));
-    }
-}
-#endif
 
 // The stages of half-span m and 2m over the n samples at segment (4m <= n),
 // with gathered twiddles: every four samples m apart, (c0, c1, c2, c3), go
@@ -591,22 +367,15 @@ void ContiguousLastStage(Complex* segment, int m, const BlockTwiddles* gathered)
 }
 
 // One stage (count 1) or two (count 2) from half-span m on, with the widest
-// vector of the path that m samples fill.
-template <class Wide>
+// vector of the family that m samples fill.
+template <class V>
 void ContiguousStages(Complex* segment, int n, int m, int count, const BlockTwiddles* gathered)
 {
-    if constexpr (2 < SamplesPer<Wide>) {
-        if (m >= SamplesPer<Wide>)
-            return count == 2 ? ContiguousTwoStages<Wide>(segment, n, m, gathered)
-                              : ContiguousLastStage<Wide>(segment, m, gathered);
+    if constexpr (SamplesPer<V> > 1) {
+        if (m < SamplesPer<V>)
+            return ContiguousStages<Narrower<V>>(segment, n, m, count, gathered);
     }
-#if defined(__AVX__)
-    if (m >= 2)
-        return count == 2 ? ContiguousTwoStages<__m256d>(segment, n, m, gathered)
-                          : ContiguousLastStage<__m256d>(segment, m, gathered);
-#endif
-    count == 2 ? ContiguousTwoStages<__m128d>(segment, n, m, gathered)
-               : ContiguousLastStage<__m128d>(segment, m, gathered);
+    count == 2 ? ContiguousTwoStages<V>(segment, n, m, gathered) : ContiguousLastStage<V>(segment, m, gathered);
 }
 
 // Stages of half-span 1, 2, ..., n / 2 over the n <= BlockLength samples at
@@ -618,7 +387,7 @@ void BlockStages(Complex* segment, int n, int N, const Complex* table, double di
 {
     int m = 1;
     if (n >= 4) {
-        FirstTwoStages(static_cast<Wide*>(nullptr), from != nullptr ? from : segment, segment, n, N, table, direction);
+        FirstTwoStages<Wide>(from != nullptr ? from : segment, segment, n, N, table, direction);
         m = 4;
     }
     while (m < n) {
@@ -867,12 +636,14 @@ void TransformLine(Complex* line, int N, const Complex* table, double direction)
     UpperStages<Wide>(line, N, blockLength, N, table, direction);
 }
 
-// Every stage of N-sample columns interleaved across a panel of `width`
-// columns (sample i of column j at panel[i * width + j]), rows already in
-// bit-reversed order.
+// The whole transform of N-sample columns interleaved across a panel of
+// `width` columns (sample i of column j at panel[i * width + j]): the rows
+// in bit-reversed order, then every stage.
 template <class Wide>
 void ColumnStages(Complex* panel, int N, int width, const Complex* table, double direction)
 {
+    if (N > 2)
+        BitReverse(N, panel, width);
     RowStages<Wide>(RowLayout{panel, N, width, 1, 0, 0}, N, table, direction);
 }
 

@@ -1,0 +1,16 @@
+// The stages of the transform with the compiler's own two-double vectors:
+// one sample per vector, on every processor.
+#include "simd_portable.h"
+
+#include "FFT_paths.h"
+#include "FFT_stages.h"
+
+void TransformLinePortable(Complex* line, int N, const Complex* table, double direction)
+{
+    TransformLine<Pair>(line, N, table, direction);
+}
+
+void ColumnStagesPortable(Complex* panel, int N, int width, const Complex* table, double direction)
+{
+    ColumnStages<Pair>(panel, N, width, table, direction);
+}
