@@ -111,7 +111,7 @@ struct BlockTwiddles {
 template <class V>
 void GatherStageTwiddles(BlockTwiddles* twiddles, int m, int N, const Complex* table, double direction)
 {
-    if constexpr (SamplesPer<V> > 1) {
+    if constexpr (1 < SamplesPer<V>) {
         if (m < SamplesPer<V>)
             return GatherStageTwiddles<Narrower<V>>(twiddles, m, N, table, direction);
     }
@@ -263,7 +263,7 @@ template <class V>
 void StagesOfWidth(const RowLayout& layout, const BlockTwiddles* gathered, int h, int count, int N,
                    const Complex* table, double direction)
 {
-    if constexpr (SamplesPer<V> > 1) {
+    if constexpr (1 < SamplesPer<V>) {
         if (layout.width < SamplesPer<V>)
             return StagesOfWidth<Narrower<V>>(layout, gathered, h, count, N, table, direction);
     }
@@ -371,7 +371,7 @@ void ContiguousLastStage(Complex* segment, int m, const BlockTwiddles* gathered)
 template <class V>
 void ContiguousStages(Complex* segment, int n, int m, int count, const BlockTwiddles* gathered)
 {
-    if constexpr (SamplesPer<V> > 1) {
+    if constexpr (1 < SamplesPer<V>) {
         if (m < SamplesPer<V>)
             return ContiguousStages<Narrower<V>>(segment, n, m, count, gathered);
     }

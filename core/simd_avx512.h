@@ -80,7 +80,7 @@ inline void DealForFirstStage(__m512d v0, __m512d v1, __m512d* a, __m512d* b)
 }
 inline void DealForSecondStage(__m512d a, __m512d b, __m512d* low, __m512d* high)
 {
-    *low = _mm512_permutex2var_pd(a, _mm512_set_epi64(13, 12, 5, 4, 9, 8, 1, 0), b);   // c0, c1, c4, c5
+    *low = _mm512_permutex2var_pd(a, _mm512_set_epi64(13, 12, 5, 4, 9, 8, 1, 0), b);    // c0, c1, c4, c5
     *high = _mm512_permutex2var_pd(a, _mm512_set_epi64(15, 14, 7, 6, 11, 10, 3, 2), b); // c2, c3, c6, c7
 }
 inline void InMemoryOrder(__m512d low, __m512d high, __m512d* v0, __m512d* v1)
