@@ -19,6 +19,12 @@ bool MultiplyInto(std::size_t* total, std::size_t factor)
     return true;
 }
 
+// The allocator as the block probe calls it: through a pointer the compiler
+// must read afresh, so that it cannot tell the call allocates. A malloc whose
+// block is freed unused may otherwise be removed (clang++ removes it), and
+// the probe with it.
+void* (*const volatile probeAllocator)(std::size_t) = std::malloc;
+
 } // namespace
 
 Axis SetUpAxis(int declared)
@@ -39,7 +45,7 @@ void CheckBlockSize(int count, const int* extents)
     }
     // A block that cannot be had now cannot be had once the tables hold
     // memory too: fail before building them rather than after.
-    void* probe = std::malloc(bytes);
+    void* probe = probeAllocator(bytes);
     if (probe == nullptr)
         Error(MemoryAllocationError);
     std::free(probe);
