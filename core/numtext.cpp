@@ -20,6 +20,8 @@
 // a time where the caller says that the bytes are there to be read.
 #include "numtext.h"
 
+#include "simd_sse2.h"
+
 #include <fast_float/fast_float.h>
 
 #include <bit>
@@ -27,7 +29,6 @@
 #include <climits>
 #include <cstdint>
 #include <cstring>
-#include <emmintrin.h>
 
 // Digits are read and written eight bytes at a time in the byte order of x86.
 static_assert(std::endian::native == std::endian::little);
@@ -440,35 +441,11 @@ constexpr DigitPairs MakeDigitPairs()
 
 constexpr DigitPairs Pairs = MakeDigitPairs();
 
-// The sixteen digits of value (below 10^16), leading zeros included, as
-// text. Its two halves of eight digits go into the 64-bit lanes of a
-// vector, and each number is split in two by a power of ten, lane by lane
-// and in place: the quotient stays in the lower half of its lane and the
-// remainder goes to the upper half, which is later in memory. 10^4 splits
-// the 64-bit lanes, 100 the 32-bit lanes and 10 the 16-bit lanes, until
-// every byte holds one digit. Each quotient is a product by a reciprocal,
-// shifted: 3518437209 / 2^45 is exact below 2^32, 5243 / 2^19 below 43699
-// and 6554 / 2^16 below 16389.
-__m128i SixteenDigits(std::uint64_t value)
-{
-    const auto high = static_cast<std::uint32_t>(value / 100000000);
-    const auto low = static_cast<std::uint32_t>(value % 100000000);
-    const __m128i eights = _mm_setr_epi32(static_cast<int>(high), 0, static_cast<int>(low), 0);
-    const __m128i q4 = _mm_srli_epi64(_mm_mul_epu32(eights, _mm_set1_epi32(-776530087)), 45);
-    const __m128i r4 = _mm_sub_epi32(eights, _mm_mul_epu32(q4, _mm_set1_epi32(10000)));
-    const __m128i fours = _mm_or_si128(q4, _mm_slli_epi64(r4, 32));
-    const __m128i q2 = _mm_srli_epi16(_mm_mulhi_epu16(fours, _mm_set1_epi32(5243)), 3);
-    const __m128i r2 = _mm_sub_epi16(fours, _mm_mullo_epi16(q2, _mm_set1_epi32(100)));
-    const __m128i twos = _mm_or_si128(q2, _mm_slli_epi32(r2, 16));
-    const __m128i q1 = _mm_mulhi_epu16(twos, _mm_set1_epi16(6554));
-    const __m128i r1 = _mm_sub_epi16(twos, _mm_mullo_epi16(q1, _mm_set1_epi16(10)));
-    const __m128i digits = _mm_or_si128(q1, _mm_slli_epi16(r1, 8));
-    return _mm_add_epi8(digits, _mm_set1_epi8('0'));
-}
-
+// Writes the sixteen digits of value (below 10^16), leading zeros
+// included, and returns their end.
 char* WriteSixteenDigits(char* out, std::uint64_t value)
 {
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), SixteenDigits(value));
+    StoreSixteenDigitsSSE2(out, value);
     return out + 16;
 }
 

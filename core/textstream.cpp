@@ -2,6 +2,7 @@
 
 #include "error.h"
 #include "numtext.h"
+#include "simd_sse2.h"
 #include "storage.h"
 
 #include <bit>
@@ -10,7 +11,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <emmintrin.h>
 
 #ifdef _WIN32
 #include <io.h>
@@ -133,8 +133,7 @@ bool ReadMoreInput()
 const char* FindNewline(const char* from, std::size_t length)
 {
     for (std::size_t offset = 0; offset < length; offset += 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + offset));
-        const auto newlines = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n'))));
+        const unsigned newlines = NewlineMaskSSE2(from + offset);
         if (newlines != 0) {
             const std::size_t at = offset + static_cast<std::size_t>(std::countr_zero(newlines));
             return at < length ? from + at : nullptr;
