@@ -1,7 +1,7 @@
 // Reading and printing numbers as text, with the exact behaviour of glibc's
 // sscanf("%lf %lf"), sscanf("%d %d %d") and printf("%18.16lf"), written out
-// here so that every build (Linux x86-64 and i686, Windows) gives the same
-// bytes.
+// here so that every build (Linux on every processor, Windows) gives the
+// same bytes.
 //
 // How glibc reads one "%lf": it skips white space, then copies characters
 // into a buffer as long as they may continue a number (sign, "nan", "inf" or
@@ -17,10 +17,17 @@
 // file's flags): its Eisel-Lemire step rounds the at most 19 significant
 // digits that fit a 64-bit integer in integer arithmetic, and its from_chars
 // handles the rare longer or harder inputs exactly. Digits are read eight at
-// a time where the caller says that the bytes are there to be read.
+// a time where the caller says that the bytes are there to be read; fast_float
+// loads each eight as a little-endian word, swapping the bytes on a
+// big-endian processor.
 #include "numtext.h"
 
+// Digits are printed eight at a time as one word stored in explicit byte
+// order (numtext_digits.h), and the fraction's sixteen with SSE2 on x86.
+#include "numtext_digits.h"
+#if defined(__SSE2__)
 #include "simd_sse2.h"
+#endif
 
 #include <fast_float/fast_float.h>
 
@@ -30,13 +37,10 @@
 #include <cstdint>
 #include <cstring>
 
-// Digits are read and written eight bytes at a time in the byte order of x86.
-static_assert(std::endian::native == std::endian::little);
-
 // fast_float's floating-point fast path relies on each double operation
 // rounding once, to double. x87 arithmetic (FLT_EVAL_METHOD 2) rounds twice.
 #if defined(__FLT_EVAL_METHOD__) && __FLT_EVAL_METHOD__ != 0
-#error "numtext.cpp needs SSE2 double arithmetic: build with -msse2 -mfpmath=sse"
+#error "numtext.cpp needs double arithmetic that rounds once (on 32-bit x86: -msse2 -mfpmath=sse)"
 #endif
 
 namespace {
@@ -416,10 +420,10 @@ const char* ScanInt(const char* p, int* value)
 // have no fraction bits and go to std::to_chars, which is exact too.
 //
 // The common case, a value from 2^-12 up to 2^26 in magnitude, takes one
-// 64-bit product for the fraction and SSE2 for its sixteen digits. What
-// only other values need is kept out of line ([[gnu::noinline]]), so that
-// the common case saves no registers for it: that alone makes it a third
-// faster.
+// 64-bit product for the fraction, and two 64-bit words (one SSE2 vector on
+// x86) for its sixteen digits. What only other values need is kept out of
+// line ([[gnu::noinline]]), so that the common case saves no registers for
+// it: that alone makes it a third faster.
 
 constexpr int FractionDigits = 16;
 constexpr int FieldWidth = 18;
@@ -445,24 +449,12 @@ constexpr DigitPairs Pairs = MakeDigitPairs();
 // included, and returns their end.
 char* WriteSixteenDigits(char* out, std::uint64_t value)
 {
+#if defined(__SSE2__)
     StoreSixteenDigitsSSE2(out, value);
+#else
+    StoreSixteenDigits(out, value);
+#endif
     return out + 16;
-}
-
-// The eight digits of value (below 10^8) as byte values, the first digit
-// in the lowest byte, computed in one 64-bit word: two halves of four
-// digits in 32-bit lanes, each half as two pairs in 16-bit lanes, each pair
-// as two digits in bytes. Multiplying by 10486 / 2^20 divides any number
-// below 10^4 by 100, and by 103 / 2^10 any number below 100 by 10, rounded
-// down; no lane overflows into the next, and the masks drop what a shift
-// brings in from the lane above.
-std::uint64_t EightDigitValues(std::uint32_t value)
-{
-    const std::uint64_t halves = value / 10000 | std::uint64_t(value % 10000) << 32;
-    const std::uint64_t highPairs = ((halves * 10486) >> 20) & 0x0000007f0000007fu;
-    const std::uint64_t pairs = highPairs | (halves - highPairs * 100) << 16;
-    const std::uint64_t tens = ((pairs * 103) >> 10) & 0x000f000f000f000fu;
-    return tens | (pairs - tens * 10) << 8;
 }
 
 // Writes value (below 10^8) without leading zeros ("0" for zero). Stores
@@ -472,8 +464,7 @@ char* WriteShortUnsigned(char* out, std::uint32_t value)
 {
     const std::uint64_t digits = EightDigitValues(value);
     const int leadingZeros = digits == 0 ? 7 : std::countr_zero(digits) / 8;
-    const std::uint64_t text = (digits + 0x3030303030303030u) >> (8 * leadingZeros);
-    std::memcpy(out, &text, sizeof text);
+    StoreLowByteFirst(out, (digits + EightZeroCharacters) >> (8 * leadingZeros));
     return out + 8 - leadingZeros;
 }
 
@@ -556,7 +547,7 @@ bool AnyBitBelow(std::uint64_t high, std::uint64_t low, int bit)
         return 0;
     std::uint64_t high, low;
     Multiply64(fractionBits, FractionScale, &high, &low);
-    const std::uint64_t kept = shift < 64    ? (high << (64 - shift)) | (low >> shift)
+    const std::uint64_t kept = shift < 64 ? (high << (64 - shift)) | (low >> shift)
                                : shift == 64 ? high
                                              : high >> (shift - 64);
     const bool roundBit = BitAt(high, low, shift - 1);

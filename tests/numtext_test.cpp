@@ -1,7 +1,12 @@
-// Tests for numtext: fixed cases that hold on every platform, and, where the
-// C library is glibc, comparisons with glibc's own sscanf and snprintf on all
-// short strings over a few alphabets and on many random lines and values.
+// Tests for numtext: fixed cases that hold on every platform, each digit
+// conversion of the build against plain division, and, where the C library
+// is glibc, comparisons with glibc's own sscanf and snprintf on all short
+// strings over a few alphabets and on many random lines and values.
 #include "numtext.h"
+#include "numtext_digits.h"
+#if defined(__SSE2__)
+#include "simd_sse2.h"
+#endif
 
 #include <gtest/gtest.h>
 
@@ -15,6 +20,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -339,6 +345,64 @@ TEST(PrintFixed16, FormsOfEveryKind)
     EXPECT_EQ(largest.substr(0, 12), "-17976931348");
     EXPECT_EQ(largest.size(), std::size_t{1 + 309 + 17});
     EXPECT_LE(largest.size(), MaxFixed16Length);
+}
+
+// ---- Sixteen fraction digits ---------------------------------------------
+
+// The digits of value (below 10^16) one at a time, by / and %.
+std::string PlainSixteenDigits(std::uint64_t value)
+{
+    std::string digits(16, '0');
+    for (int i = 15; i >= 0; --i, value /= 10)
+        digits[static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
+    return digits;
+}
+
+// The fractions of the print cases, every value of each half of eight
+// digits at a power of ten and just below it (so every 10^k and 10^k - 1
+// of sixteen digits), and random values.
+std::vector<std::uint64_t> SixteenDigitCases()
+{
+    std::vector<std::uint64_t> values;
+    for (const PrintCase& c : PrintCases())
+        if (const char* point = std::strchr(c.text, '.'))
+            values.push_back(std::stoull(std::string(point + 1, 16)));
+    std::vector<std::uint64_t> halves;
+    for (std::uint64_t power = 1; power <= 100000000; power *= 10) {
+        halves.push_back(power - 1);
+        if (power < 100000000)
+            halves.push_back(power);
+    }
+    for (std::uint64_t high : halves)
+        for (std::uint64_t low : halves)
+            values.push_back(high * 100000000 + low);
+    std::mt19937_64 random(19);
+    std::uniform_int_distribution<std::uint64_t> anyValue(0, 9999999999999999u);
+    for (int i = 0; i < 100000; ++i)
+        values.push_back(anyValue(random));
+    return values;
+}
+
+// Every conversion this build has: the portable one, and SSE2 on x86.
+TEST(SixteenDigits, EveryConversionWritesThePlainDigits)
+{
+    std::vector<std::pair<const char*, void (*)(char*, std::uint64_t)>> conversions = {
+        {"portable", StoreSixteenDigits}};
+#if defined(__SSE2__)
+    conversions.emplace_back("SSE2", StoreSixteenDigitsSSE2);
+#endif
+    const std::vector<std::uint64_t> values = SixteenDigitCases();
+    for (const auto& [name, store] : conversions) {
+        int mismatches = 0;
+        for (std::uint64_t value : values) {
+            char text[17] = "################"; // the next byte stays
+            store(text, value);
+            const std::string expected = PlainSixteenDigits(value) + '\0';
+            if (std::string(text, 17) != expected && ++mismatches <= 10)
+                ADD_FAILURE() << name << " " << value << ": got " << Show(std::string(text, 17));
+        }
+        EXPECT_EQ(mismatches, 0) << name;
+    }
 }
 
 #ifdef __GLIBC__
