@@ -83,9 +83,9 @@ inline __m128d GatherEntries(const Complex* table, int index, int, __m128d*)
 
 // ---- Text: the SSE2 primitives of numtext.cpp and textstream.cpp ---------
 //
-// Printing uses the sixteen-digit conversion on x86 and a portable version
-// of it everywhere else (numtext_digits.h), which gives the same bytes; line
-// reading uses the newline mask.
+// Printing and line reading use these on x86 and a portable version of the
+// same operation everywhere else (numtext_digits.h, std::memchr); both give
+// the same bytes.
 
 #include <cstdint>
 

@@ -2,8 +2,10 @@
 
 #include "error.h"
 #include "numtext.h"
-#include "simd_sse2.h"
 #include "storage.h"
+#if defined(__SSE2__)
+#include "simd_sse2.h"
+#endif
 
 #include <bit>
 #include <cerrno>
@@ -127,11 +129,14 @@ bool ReadMoreInput()
     return count >= 0;
 }
 
-// The first newline in [from, from + length), or nullptr. Compares 16
-// bytes at a time, which may read up to 15 bytes past the end (the input
-// block has room for that) but counts only a newline before it.
+// The first newline in [from, from + length), or nullptr. With SSE2 it
+// compares 16 bytes at a time, which may read up to 15 bytes past the end
+// (the input block has room for that) but counts only a newline before it.
+// Elsewhere the C library's memchr does it, which glibc writes for each
+// processor to take a word or a vector at a time.
 const char* FindNewline(const char* from, std::size_t length)
 {
+#if defined(__SSE2__)
     for (std::size_t offset = 0; offset < length; offset += 16) {
         const unsigned newlines = NewlineMaskSSE2(from + offset);
         if (newlines != 0) {
@@ -140,6 +145,9 @@ const char* FindNewline(const char* from, std::size_t length)
         }
     }
     return nullptr;
+#else
+    return static_cast<const char*>(std::memchr(from, '\n', length));
+#endif
 }
 
 // Finds the end of the line that starts at lineStart: after its newline,
