@@ -14,7 +14,7 @@ import tarfile
 import tempfile
 import zipfile
 
-from windows_programs import can_run, command_for
+from programs import can_run, command_for
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 EXAMPLES = {"line": "line.txt", "plane": "plane.txt", "cube": "cube.txt"}
