@@ -161,7 +161,6 @@ class Header(ToolCase):
         self.assertEqual(run("spekcube", "2 2 2 9\n" + "1\n" * 8).lines()[0], "2\t2\t2")
 
     @needs_address_limit
-    @needs_address_limit
     def test_largest_extent_is_accepted_up_to_the_allocation(self):
         # 2^30 has a padded length; its 16 GiB table cannot be had here: a
         # 32-bit size type cannot even express it, and elsewhere an
