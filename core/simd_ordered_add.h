@@ -49,8 +49,9 @@ inline double AddInOrder(double a, double b)
 #elif defined(__arm__) && defined(__ARM_FP) && (__ARM_FP & 8)
     asm("vadd.f64 %P0, %P0, %P1" : "+w"(a) : "w"(b));
 #else
-    // RISC-V and others: an addition of NaNs gives the default NaN on
-    // either order, so the plain one keeps the bits.
+    // RISC-V: an addition of NaNs gives the default NaN on either order,
+    // so the plain one keeps the bits. Any other processor gets the plain
+    // addition too: its NaN signs are the compiler's choice.
     a = a + b;
 #endif
     return a;

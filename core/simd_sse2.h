@@ -1,7 +1,8 @@
-// The x86 SSE2 primitives of the kernel's stages: one sample per __m128d,
-// re in the low lane. Every x86-64 processor has SSE2, and the 32-bit x86
-// builds require it. Compiled with AVX enabled (simd_avx2.h), the same
-// operations take their three-operand VEX forms.
+// The x86 SSE2 primitives: those of the kernel's stages, one sample per
+// __m128d with re in the low lane, and those of the text stream's printing
+// and line reading (at the end). Every x86-64 processor has SSE2, and the
+// 32-bit x86 builds require it. Compiled with AVX enabled (simd_avx2.h),
+// the same operations take their three-operand VEX forms.
 #pragma once
 
 #include "simd.h"
