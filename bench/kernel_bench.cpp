@@ -2,8 +2,8 @@
 // padded length and path, and (where FFTW is installed) the same line
 // beside FFTW's FFTW_ESTIMATE plan, timed alternately in one loop so that
 // both see the same machine. Compare figures as ratios within one run.
-#include "FFT.h"
-#include "storage.h"
+#include "kernel/FFT.h"
+#include "kernel/axes.h"
 
 #include <benchmark/benchmark.h>
 

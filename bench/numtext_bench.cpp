@@ -1,6 +1,7 @@
 // Speed of numtext's reading and printing next to the C library's sscanf
 // and snprintf on the same inputs.
-#include "numtext.h"
+#include "text/print.h"
+#include "text/scan.h"
 
 #include <benchmark/benchmark.h>
 

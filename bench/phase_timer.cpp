@@ -11,7 +11,7 @@
 // depth passes); print: from the first output to the last byte flushed;
 // total: from the start of the process. The rest of total is the header,
 // the allocations and the zero fill of whole rows and planes.
-#include "FFT.h"
+#include "kernel/FFT.h"
 
 #include <chrono>
 #include <cstdio>

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <vector>
 
-#include "sincos.h"
+#include "kernel/sincos.h"
 
 namespace {
 

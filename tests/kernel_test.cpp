@@ -1,7 +1,8 @@
 // The transform kernel: padded lengths, twiddle tables, exact small
 // transforms, and agreement with a direct evaluation of the sum.
-#include "FFT.h"
-#include "storage.h"
+#include "kernel/FFT.h"
+#include "base/storage.h"
+#include "kernel/axes.h"
 
 #include <gtest/gtest.h>
 

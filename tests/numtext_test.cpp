@@ -1,11 +1,12 @@
-// Tests for numtext: fixed cases that hold on every platform, each digit
+// Tests for reading and printing numbers (text/scan, text/print): fixed cases that hold on every platform, each digit
 // conversion of the build against plain division, and, where the C library
 // is glibc, comparisons with glibc's own sscanf and snprintf on all short
 // strings over a few alphabets and on many random lines and values.
-#include "numtext.h"
-#include "numtext_digits.h"
+#include "text/print.h"
+#include "text/scan.h"
+#include "text/digits.h"
 #if defined(__SSE2__)
-#include "simd_sse2.h"
+#include "text/text_sse2.h"
 #endif
 
 #include <gtest/gtest.h>

@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "sincos.h"
+#include "kernel/sincos.h"
 
 namespace {
 

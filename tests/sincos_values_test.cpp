@@ -10,7 +10,7 @@
 #include <limits>
 #include <vector>
 
-#include "sincos.h"
+#include "kernel/sincos.h"
 
 namespace {
 

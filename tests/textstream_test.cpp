@@ -1,8 +1,9 @@
 // Direction from the invocation path, in every build (the command-line tests
 // can set the path a program sees only on POSIX systems), and the zero fill
 // of rows.
-#include "storage.h"
-#include "textstream.h"
+#include "base/direction.h"
+#include "base/storage.h"
+#include "text/stream.h"
 
 #include <gtest/gtest.h>
 

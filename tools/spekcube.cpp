@@ -4,9 +4,11 @@
 // along y as soon as it is complete, and every line along z once all planes
 // are in. Invoked under a name that begins with i or I it transforms in the
 // inverse direction.
-#include "FFT.h"
-#include "storage.h"
-#include "textstream.h"
+#include "base/direction.h"
+#include "base/storage.h"
+#include "kernel/FFT.h"
+#include "kernel/axes.h"
+#include "text/stream.h"
 
 namespace {
 

@@ -1,9 +1,11 @@
 // spekline: the unscaled discrete Fourier transform of one line of complex
 // samples read as text, padded with zeros to a power of two. Invoked under
 // a name that begins with i or I it transforms in the inverse direction.
-#include "FFT.h"
-#include "storage.h"
-#include "textstream.h"
+#include "base/direction.h"
+#include "base/storage.h"
+#include "kernel/FFT.h"
+#include "kernel/axes.h"
+#include "text/stream.h"
 
 int main(int, char** argv)
 {

@@ -3,9 +3,11 @@
 // powers of two. Each row is transformed as soon as it has been read, then
 // every column. Invoked under a name that begins with i or I it transforms
 // in the inverse direction.
-#include "FFT.h"
-#include "storage.h"
-#include "textstream.h"
+#include "base/direction.h"
+#include "base/storage.h"
+#include "kernel/FFT.h"
+#include "kernel/axes.h"
+#include "text/stream.h"
 
 int main(int, char** argv)
 {

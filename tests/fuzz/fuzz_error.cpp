@@ -1,5 +1,5 @@
 // Replaces core/error.cpp in the fuzz build; see fuzz_error.h.
-#include "error.h"
+#include "base/error.h"
 #include "fuzz_error.h"
 
 #include <cstdio>

@@ -2,7 +2,7 @@
 // reads like sscanf(line, "%d %d %d") (with count conversions), except that a
 // value outside the range of int does not convert. The first input byte
 // chooses count (1 to 3); the rest, up to a zero byte, is the line.
-#include "numtext.h"
+#include "text/scan.h"
 
 #include <climits>
 #include <cstdint>

@@ -4,7 +4,7 @@
 // and an imaginary part it does not convert must be left alone. It must
 // read the line the same inside a buffer where digits follow its end and
 // may be read too, as the tools' input block holds it.
-#include "numtext.h"
+#include "text/scan.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -13,11 +13,11 @@
 //
 // Headers that declare more than MaxSamples padded samples are skipped, to
 // keep every run short.
-#include "FFT.h"
-#include "error.h"
+#include "kernel/FFT.h"
+#include "base/error.h"
 #include "fuzz_error.h"
-#include "numtext.h"
-#include "textstream.h"
+#include "text/scan.h"
+#include "text/stream.h"
 
 #include <csetjmp>
 #include <cstdint>

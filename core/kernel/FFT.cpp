@@ -1,8 +1,8 @@
-#include "FFT.h"
+#include "kernel/FFT.h"
 
-#include "FFT_paths.h"
-#include "pages.h"
-#include "sincos.h"
+#include "base/pages.h"
+#include "kernel/FFT_paths.h"
+#include "kernel/sincos.h"
 
 #include <cfloat>
 #include <cstdint>
@@ -94,16 +94,6 @@ const PathStages& Stages()
 }
 
 } // namespace
-
-int PaddedLength(int n)
-{
-    if (n > MaxPaddedLength)
-        return 0;
-    int N = 1;
-    while (N < n)
-        N *= 2;
-    return N;
-}
 
 int SetUpFFT(int n, Complex** table)
 {

@@ -1,9 +1,9 @@
 // The stages of the transform with SSE2 vectors: one sample per vector.
 // Every x86-64 processor has SSE2, and the 32-bit x86 builds require it.
-#include "simd_sse2.h"
+#include "kernel/simd_sse2.h"
 
-#include "FFT_paths.h"
-#include "FFT_stages.h"
+#include "kernel/FFT_paths.h"
+#include "kernel/FFT_stages.h"
 
 void TransformLineSSE2(Complex* line, int N, const Complex* table, double direction)
 {

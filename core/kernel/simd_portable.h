@@ -7,8 +7,8 @@
 // has this path; on all but x86 it is the only one.
 #pragma once
 
-#include "simd.h"
-#include "simd_ordered_add.h"
+#include "kernel/simd.h"
+#include "kernel/simd_ordered_add.h"
 
 #include <cstring>
 

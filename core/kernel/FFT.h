@@ -5,19 +5,7 @@
 // ClearFFT releases a table. The kernel keeps no state between calls.
 #pragma once
 
-struct Complex {
-    double re;
-    double im;
-};
-
-static_assert(sizeof(Complex) == 16, "a sample is two adjacent doubles");
-
-// Largest padded length the kernel builds a table for: 2^30.
-constexpr int MaxPaddedLength = 1 << 30;
-
-// The padded length for a requested length n: 1 for n < 2, otherwise the
-// smallest power of two >= n; 0 for n above MaxPaddedLength.
-int PaddedLength(int n);
+#include "base/samples.h"
 
 // Returns the padded length for n (1 for n < 2, otherwise the smallest power
 // of two >= n) and stores a new twiddle table in *table. Returns 0 with

@@ -1,9 +1,9 @@
 // The stages of the transform with 256-bit AVX vectors: two samples per
 // vector. Built with -mavx2 and run only where the processor has AVX2.
-#include "simd_avx2.h"
+#include "kernel/simd_avx2.h"
 
-#include "FFT_paths.h"
-#include "FFT_stages.h"
+#include "kernel/FFT_paths.h"
+#include "kernel/FFT_stages.h"
 
 // Each entry point ends with VZEROUPPER itself. The compiler's own does not
 // cover every way out (the last wide instructions can be the inline

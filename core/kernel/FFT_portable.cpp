@@ -1,9 +1,9 @@
 // The stages of the transform with the compiler's own two-double vectors:
 // one sample per vector, on every processor.
-#include "simd_portable.h"
+#include "kernel/simd_portable.h"
 
-#include "FFT_paths.h"
-#include "FFT_stages.h"
+#include "kernel/FFT_paths.h"
+#include "kernel/FFT_stages.h"
 
 void TransformLinePortable(Complex* line, int N, const Complex* table, double direction)
 {

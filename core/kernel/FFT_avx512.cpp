@@ -1,9 +1,9 @@
 // The stages of the transform with 512-bit AVX-512 vectors: four samples per
 // vector. Built with -mavx512f and run only where the processor has it.
-#include "simd_avx512.h"
+#include "kernel/simd_avx512.h"
 
-#include "FFT_paths.h"
-#include "FFT_stages.h"
+#include "kernel/FFT_paths.h"
+#include "kernel/FFT_stages.h"
 
 // Each entry point ends with VZEROUPPER itself. The compiler's own does not
 // cover every way out (the last wide instructions can be the inline

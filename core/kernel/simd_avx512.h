@@ -3,7 +3,7 @@
 // FFT_avx512.cpp, built for AVX-512, includes this file.
 #pragma once
 
-#include "simd_avx2.h"
+#include "kernel/simd_avx2.h"
 
 namespace {
 

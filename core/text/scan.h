@@ -1,9 +1,8 @@
-// Numbers as text: the exact forms the tools accept and print.
+// Reading numbers from text: the exact forms the tools accept.
 //
-// Reading follows the C library's formatted input on a glibc system, and
-// printing its "%18.16lf" conversion, byte for byte, but without the C
-// library: the same bytes come out of every build, and both directions are
-// much faster than sscanf and printf.
+// Reading follows the C library's formatted input on a glibc system byte for
+// byte, but without the C library: every build reads the same values, and
+// much faster than sscanf.
 #pragma once
 
 #include <cstddef>
@@ -25,12 +24,3 @@ int ScanSample(const char* line, const char* readableEnd, double* re, double* im
 // int does not convert. Returns the number converted, or -1 when the line
 // ends (or holds only white space) before the first one.
 int ScanExtents(const char* line, int count, int* extents);
-
-// Longest text PrintFixed16 writes for one value (finite or not).
-constexpr std::size_t MaxFixed16Length = 330;
-
-// Writes value as printf("%18.16lf", value) does on a glibc system: fixed
-// notation, 16 digits after the point, right-aligned in at least 18
-// characters; "inf", "-inf", "nan" and "-nan" for the values that are not
-// finite. Returns the end of the written text; writes no terminating zero.
-char* PrintFixed16(char* out, double value);

@@ -1,11 +1,11 @@
-// The text stream every tool shares: how a run picks its direction, reads
-// its header and samples from standard input, and prints its result.
+// The text stream every tool shares: how a run reads its header and samples
+// from standard input and prints its result.
 //
 // Every reading, parsing and printing step of the tools goes through here,
 // so the tools' mains never touch the C library's streams themselves.
 #pragma once
 
-#include "FFT.h"
+#include "base/samples.h"
 
 #include <cstddef>
 
@@ -13,11 +13,6 @@
 // the newline; a longer physical line is consumed by several reads, and each
 // read counts as one line.
 constexpr std::size_t LineBufferSize = 2048;
-
-// +1 (forward) or -1 (inverse): -1 when the file name of the invocation
-// path (after the last '/' or '\\') begins with 'i' or 'I'. A missing path
-// counts as forward.
-int DirectionFromPath(const char* path);
 
 // Reads the next line from standard input and returns its text
 // (zero-terminated, newline kept), valid until the next read; returns

@@ -1,4 +1,4 @@
-#include "error.h"
+#include "base/error.h"
 
 #include <cstdio>
 #include <cstdlib>

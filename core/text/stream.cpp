@@ -1,10 +1,11 @@
-#include "textstream.h"
+#include "text/stream.h"
 
-#include "error.h"
-#include "numtext.h"
-#include "storage.h"
+#include "base/error.h"
+#include "base/storage.h"
+#include "text/print.h"
+#include "text/scan.h"
 #if defined(__SSE2__)
-#include "simd_sse2.h"
+#include "text/text_sse2.h"
 #endif
 
 #include <bit>
@@ -59,22 +60,6 @@ char* ReserveOutput(std::size_t length)
         FlushOutputBlock();
     return outputBlock + outputUsed;
 }
-
-} // namespace
-
-int DirectionFromPath(const char* path)
-{
-    if (path == nullptr)
-        return 1;
-    const char* name = path;
-    for (const char* p = path; *p != '\0'; ++p) {
-        if (*p == '/' || *p == '\\')
-            name = p + 1;
-    }
-    return (static_cast<unsigned char>(*name) & 0xDF) == 0x49 ? -1 : 1;
-}
-
-namespace {
 
 // Reads what standard input has at hand, up to size bytes, as the C
 // library's streams would: on Windows in text mode (CR LF becomes LF,

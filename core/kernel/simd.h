@@ -16,7 +16,7 @@
 // operation does, so every family gives the same bits.
 #pragma once
 
-#include "FFT.h"
+#include "kernel/FFT.h"
 
 namespace {
 

@@ -22,7 +22,7 @@
 // 480-bit pi/2 and the Taylor series of sin r and cos r, with a proven error
 // bound that decides the rounding.
 
-#include "sincos.h"
+#include "kernel/sincos.h"
 
 #include <array>
 #include <bit>
@@ -59,7 +59,7 @@ constexpr int kTableSize = 4 * kTableScale + 1;
 
 // kHalfPiFixed (pi/2 truncated to 15 fractional limbs, 480 bits) and kTable,
 // generated with MPFR by tests/gen_sincos_tables.cpp.
-#include "sincos_tables.inc"
+#include "kernel/sincos_tables.inc"
 
 constexpr std::uint64_t kSignBit = 0x8000000000000000u;
 constexpr std::uint64_t kMantissaMask = 0x000FFFFFFFFFFFFFu;

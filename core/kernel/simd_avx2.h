@@ -3,7 +3,7 @@
 // FFT_avx512.cpp, built for those instruction sets, include this file.
 #pragma once
 
-#include "simd_sse2.h"
+#include "kernel/simd_sse2.h"
 
 namespace {
 

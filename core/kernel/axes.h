@@ -1,10 +1,9 @@
-// Sample storage for the tools: byte counts that are products of padded
-// extents, computed so that no product can wrap around in the size type.
+// The axes of a tool's data and the column pass of planes and boxes: the
+// lines along y and z, which do not lie contiguously in memory, gathered a
+// panel of columns at a time and transformed together.
 #pragma once
 
-#include "FFT.h"
-
-#include <cstddef>
+#include "kernel/FFT.h"
 
 // One axis of a tool's data: the declared extent from the header, the
 // padded extent and the twiddle table built for it.
@@ -17,23 +16,6 @@ struct Axis {
 // Builds the twiddle table of an axis with SetUpFFT. Ends the run with
 // "memory allocation error." when the table cannot be had.
 Axis SetUpAxis(int declared);
-
-// Ends the run with "memory allocation error." when the sample block for
-// these declared extents (16 bytes per padded sample) could not even be
-// expressed in bytes by the size type, or the allocator cannot provide a
-// block of that size right now. Tools call it before building any twiddle
-// table, so such a request fails at once instead of after minutes of table
-// building.
-void CheckBlockSize(int count, const int* extents);
-
-// Allocates count1 * count2 * count3 elements of elementSize bytes each.
-// Ends the run with "memory allocation error." when the byte count does not
-// fit the size type or the allocator has no such block; never returns a
-// block smaller than asked for.
-void* AllocateOrFail(std::size_t elementSize, std::size_t count1, std::size_t count2 = 1, std::size_t count3 = 1);
-
-// Sets count samples to 0 + 0i (both parts positive zero).
-void ZeroSamples(Complex* samples, int count);
 
 // How many columns of N samples TransformColumns takes at once, for
 // `columns` columns in all: up to MaxPanelWidth (four cache lines of a row),

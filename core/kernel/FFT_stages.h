@@ -22,8 +22,8 @@
 // plain operations.
 #pragma once
 
-#include "FFT.h"
-#include "simd.h"
+#include "kernel/FFT.h"
+#include "kernel/simd.h"
 
 #if !defined(SPEK_VECTOR_FAMILY)
 #error "include the primitives of one vector family (simd.h lists them) before FFT_stages.h"

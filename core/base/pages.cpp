@@ -1,4 +1,4 @@
-#include "pages.h"
+#include "base/pages.h"
 
 #include <cstdint>
 

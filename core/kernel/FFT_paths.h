@@ -4,7 +4,7 @@
 // builds (SPEK_WIDE_PATHS). FFT.cpp chooses among them at run time.
 #pragma once
 
-#include "FFT.h"
+#include "kernel/FFT.h"
 
 void TransformLinePortable(Complex* line, int N, const Complex* table, double direction);
 void ColumnStagesPortable(Complex* panel, int N, int width, const Complex* table, double direction);

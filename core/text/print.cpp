@@ -1,0 +1,296 @@
+// Printing numbers as text, with the exact behaviour of glibc's
+// printf("%18.16lf"), written out here so that every build (Linux on every
+// processor, Windows) prints the same bytes.
+#include "text/print.h"
+
+#include "base/double_bits.h"
+// Digits are printed eight at a time as one word stored in explicit byte
+// order (digits.h), and the fraction's sixteen with SSE2 on x86.
+#include "text/digits.h"
+#if defined(__SSE2__)
+#include "text/text_sse2.h"
+#endif
+
+#include <bit>
+#include <charconv>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+// ---- "%18.16lf" ------------------------------------------------------------
+//
+// glibc prints the exact binary value rounded to 16 decimals, ties to even.
+// Below 2^64 that is done here in integers: the integer digits directly, the
+// fraction as fractionBits * 10^16 / 2^shift in 128 bits. Larger values
+// have no fraction bits and go to std::to_chars, which is exact too.
+//
+// The common case, a value from 2^-12 up to 2^26 in magnitude, takes one
+// 64-bit product for the fraction, and two 64-bit words (one SSE2 vector on
+// x86) for its sixteen digits. What only other values need is kept out of
+// line ([[gnu::noinline]]), so that the common case saves no registers for
+// it: that alone makes it a third faster.
+
+constexpr int FractionDigits = 16;
+constexpr int FieldWidth = 18;
+constexpr std::uint64_t FractionScale = 10000000000000000u; // 10^16
+
+struct DigitPairs {
+    char text[200];
+};
+
+constexpr DigitPairs MakeDigitPairs()
+{
+    DigitPairs pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs.text[2 * i] = static_cast<char>('0' + i / 10);
+        pairs.text[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}
+
+constexpr DigitPairs Pairs = MakeDigitPairs();
+
+// Writes the sixteen digits of value (below 10^16), leading zeros
+// included, and returns their end.
+char* WriteSixteenDigits(char* out, std::uint64_t value)
+{
+#if defined(__SSE2__)
+    StoreSixteenDigitsSSE2(out, value);
+#else
+    StoreSixteenDigits(out, value);
+#endif
+    return out + 16;
+}
+
+// Writes value (below 10^8) without leading zeros ("0" for zero). Stores
+// eight bytes at out, of which only the digits count: the leading zeros
+// are the low zero bytes of the word, shifted out.
+char* WriteShortUnsigned(char* out, std::uint32_t value)
+{
+    const std::uint64_t digits = EightDigitValues(value);
+    const int leadingZeros = digits == 0 ? 7 : std::countr_zero(digits) / 8;
+    StoreLowByteFirst(out, (digits + EightZeroCharacters) >> (8 * leadingZeros));
+    return out + 8 - leadingZeros;
+}
+
+// Writes value in decimal without leading zeros ("0" for zero).
+[[gnu::noinline]] char* WriteUnsigned(char* out, std::uint64_t value)
+{
+    char digits[20];
+    char* start = digits + sizeof digits;
+    while (value >= 100) {
+        start -= 2;
+        std::memcpy(start, Pairs.text + 2 * (value % 100), 2);
+        value /= 100;
+    }
+    if (value >= 10) {
+        start -= 2;
+        std::memcpy(start, Pairs.text + 2 * value, 2);
+    } else {
+        *--start = static_cast<char>('0' + value);
+    }
+    const std::size_t length = static_cast<std::size_t>(digits + sizeof digits - start);
+    std::memcpy(out, start, length);
+    return out + length;
+}
+
+// The 16 fraction digits of fractionBits * 2^-shift (fractionBits < 2^53,
+// shift > 0), rounded half to even; 10^16 means the fraction rounds up to 1.
+#ifdef __SIZEOF_INT128__
+__extension__ typedef unsigned __int128 UInt128;
+
+// 64 x 64 -> 128 bit product as two halves.
+void Multiply64(std::uint64_t a, std::uint64_t b, std::uint64_t* high, std::uint64_t* low)
+{
+    const UInt128 product = static_cast<UInt128>(a) * b;
+    *high = static_cast<std::uint64_t>(product >> 64);
+    *low = static_cast<std::uint64_t>(product);
+}
+
+[[gnu::noinline]] std::uint64_t RoundedFraction(std::uint64_t fractionBits, int shift)
+{
+    if (shift > 107) // fractionBits * 10^16 < 2^107: below half a unit
+        return 0;
+    const UInt128 product = static_cast<UInt128>(fractionBits) * FractionScale;
+    const std::uint64_t kept = static_cast<std::uint64_t>(product >> shift);
+    const UInt128 rest = product & ((static_cast<UInt128>(1) << shift) - 1);
+    const UInt128 half = static_cast<UInt128>(1) << (shift - 1);
+    // Up when above half, or at half with kept odd: ties to even.
+    return kept + (rest + (kept & 1) > half ? 1 : 0);
+}
+#else
+// 64 x 64 -> 128 bit product as two halves.
+void Multiply64(std::uint64_t a, std::uint64_t b, std::uint64_t* high, std::uint64_t* low)
+{
+    const std::uint64_t aLow = a & 0xffffffffu, aHigh = a >> 32;
+    const std::uint64_t bLow = b & 0xffffffffu, bHigh = b >> 32;
+    const std::uint64_t lowLow = aLow * bLow;
+    const std::uint64_t lowHigh = aLow * bHigh;
+    const std::uint64_t highLow = aHigh * bLow;
+    const std::uint64_t middle = (lowLow >> 32) + (lowHigh & 0xffffffffu) + (highLow & 0xffffffffu);
+    *low = (middle << 32) | (lowLow & 0xffffffffu);
+    *high = aHigh * bHigh + (lowHigh >> 32) + (highLow >> 32) + (middle >> 32);
+}
+
+// Bit number bit of the 128-bit value (high, low).
+bool BitAt(std::uint64_t high, std::uint64_t low, int bit)
+{
+    return ((bit < 64 ? low >> bit : high >> (bit - 64)) & 1) != 0;
+}
+
+// True when any bit below number bit of (high, low) is set.
+bool AnyBitBelow(std::uint64_t high, std::uint64_t low, int bit)
+{
+    if (bit <= 64)
+        return bit == 64 ? low != 0 : (low & ((std::uint64_t(1) << bit) - 1)) != 0;
+    return low != 0 || (high & ((std::uint64_t(1) << (bit - 64)) - 1)) != 0;
+}
+
+[[gnu::noinline]] std::uint64_t RoundedFraction(std::uint64_t fractionBits, int shift)
+{
+    if (shift > 107) // fractionBits * 10^16 < 2^107: below half a unit
+        return 0;
+    std::uint64_t high, low;
+    Multiply64(fractionBits, FractionScale, &high, &low);
+    const std::uint64_t kept = shift < 64 ? (high << (64 - shift)) | (low >> shift)
+                               : shift == 64 ? high
+                                             : high >> (shift - 64);
+    const bool roundBit = BitAt(high, low, shift - 1);
+    const bool roundUp = roundBit && (AnyBitBelow(high, low, shift - 1) || (kept & 1) != 0);
+    return kept + (roundUp ? 1 : 0);
+}
+#endif
+
+// The 16 fraction digits of fraction * 2^-64, rounded half to even; 10^16
+// means the fraction rounds up to 1. The same as RoundedFraction with
+// shift 64, in fewer steps.
+std::uint64_t RoundedFraction64(std::uint64_t fraction)
+{
+    std::uint64_t kept, rest;
+    Multiply64(fraction, FractionScale, &kept, &rest);
+    // Up when rest is half or more (its top bit) and either above half (more
+    // bits) or kept odd; in arithmetic, since the rounding is a coin toss
+    // that a branch would mispredict half the time.
+    const auto aboveHalf = static_cast<std::uint64_t>((rest << 1) != 0);
+    return kept + ((rest >> 63) & (aboveHalf | (kept & 1)));
+}
+
+char* WriteRightAligned(char* out, const char* text)
+{
+    const std::size_t length = std::strlen(text);
+    std::memset(out, ' ', FieldWidth - length);
+    std::memcpy(out + FieldWidth - length, text, length);
+    return out + FieldWidth;
+}
+
+char* PrintNonFinite(char* out, bool negative, bool isNan)
+{
+    if (isNan)
+        return WriteRightAligned(out, negative ? "-nan" : "nan");
+    return WriteRightAligned(out, negative ? "-inf" : "inf");
+}
+
+// The integer part and the 16 fraction digits of a value; a fraction that
+// rounds up to 1 is carried into the integer.
+struct FixedParts {
+    std::uint64_t integer;
+    std::uint64_t fraction;
+};
+
+FixedParts WithCarry(std::uint64_t integer, std::uint64_t fraction)
+{
+    if (fraction == FractionScale)
+        return {integer + 1, 0};
+    return {integer, fraction};
+}
+
+// mantissa * 2^-shift for shift from 1 to 64: the fraction bits fit one
+// 64-bit word, left-aligned.
+FixedParts PartsOfShortFraction(std::uint64_t mantissa, int shift)
+{
+    return WithCarry(mantissa >> (shift - 1) >> 1, RoundedFraction64(mantissa << (64 - shift)));
+}
+
+// Writes '-' for a negative value. The sign is stored either way and kept
+// only for a negative value: random signs cost no mispredicted branch.
+char* WriteSign(char* out, bool negative)
+{
+    *out = '-';
+    return out + (negative ? 1 : 0);
+}
+
+// |value| < 2^-55, zero included: below half of the 16th decimal (5e-17),
+// so it prints as zero, with the sign of the value.
+char* PrintZero(char* out, bool negative)
+{
+    out = WriteSign(out, negative);
+    std::memcpy(out, "0.0000000000000000", 18);
+    return out + 18;
+}
+
+// The sign, an integer part below 10^8 and the 16 fraction digits.
+char* WriteShortFixed(char* out, bool negative, const FixedParts& parts)
+{
+    out = WriteSign(out, negative);
+    if (parts.integer < 10)
+        *out++ = static_cast<char>('0' + parts.integer);
+    else
+        out = WriteShortUnsigned(out, static_cast<std::uint32_t>(parts.integer));
+    *out++ = '.';
+    return WriteSixteenDigits(out, parts.fraction);
+}
+
+// 2^-12 <= |value| < 2^26, the common case: value = mantissa * 2^-shift
+// with shift from 27 to 64, and the integer has at most eight digits.
+// Calls nothing out of line.
+char* PrintCommon(char* out, bool negative, std::uint64_t mantissa, int shift)
+{
+    return WriteShortFixed(out, negative, PartsOfShortFraction(mantissa, shift));
+}
+
+// |value| < 2^64: integer and rounded fraction in 64-bit integers.
+char* PrintBelowTwoToThe64(char* out, bool negative, std::uint64_t mantissa, int exponent)
+{
+    // value = mantissa * 2^(exponent - 52)
+    const int shift = 52 - exponent;
+    const FixedParts parts = shift <= 0    ? FixedParts{mantissa << -shift, 0}
+                             : shift <= 64 ? PartsOfShortFraction(mantissa, shift)
+                                           : WithCarry(0, RoundedFraction(mantissa, shift));
+    if (parts.integer < 100000000)
+        return WriteShortFixed(out, negative, parts);
+    out = WriteSign(out, negative);
+    out = WriteUnsigned(out, parts.integer);
+    *out++ = '.';
+    return WriteSixteenDigits(out, parts.fraction);
+}
+
+// Every value but the common case: zero and the smallest values, values
+// of 2^26 and up, and those that are not numbers. Out of line, so that the
+// common case saves only the one register it needs itself.
+[[gnu::noinline]] char* PrintUncommon(char* out, double value)
+{
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
+    const bool negative = (bits & SignBit) != 0;
+    const int biasedExponent = BiasedExponent(bits);
+    const std::uint64_t fractionField = bits & FractionField;
+    if (biasedExponent == 0x7ff)
+        return PrintNonFinite(out, negative, fractionField != 0);
+    if (biasedExponent >= ExponentBias + 64) // only integer digits: exact and rare
+        return std::to_chars(out, out + MaxFixed16Length, value, std::chars_format::fixed, FractionDigits).ptr;
+    if (biasedExponent < ExponentBias - 55)
+        return PrintZero(out, negative);
+    return PrintBelowTwoToThe64(out, negative, fractionField | ImplicitBit, biasedExponent - ExponentBias);
+}
+
+} // namespace
+
+char* PrintFixed16(char* out, double value)
+{
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
+    const int biasedExponent = BiasedExponent(bits);
+    if (biasedExponent >= ExponentBias - 12 && biasedExponent < ExponentBias + 26)
+        return PrintCommon(out, (bits & SignBit) != 0, (bits & FractionField) | ImplicitBit,
+                           ExponentBias + 52 - biasedExponent);
+    return PrintUncommon(out, value);
+}

@@ -1,0 +1,17 @@
+// Printing numbers as text: the exact form the tools write.
+//
+// Printing follows the C library's "%18.16lf" conversion on a glibc system
+// byte for byte, but without the C library: every build prints the same
+// bytes, and much faster than printf.
+#pragma once
+
+#include <cstddef>
+
+// Longest text PrintFixed16 writes for one value (finite or not).
+constexpr std::size_t MaxFixed16Length = 330;
+
+// Writes value as printf("%18.16lf", value) does on a glibc system: fixed
+// notation, 16 digits after the point, right-aligned in at least 18
+// characters; "inf", "-inf", "nan" and "-nan" for the values that are not
+// finite. Returns the end of the written text; writes no terminating zero.
+char* PrintFixed16(char* out, double value);
