@@ -13,13 +13,13 @@
 
 void TransformLineAVX2(Complex* line, int N, const Complex* table, double direction)
 {
-    TransformLine<__m256d>(line, N, table, direction);
+    TransformLine<__m256d>(line, TwiddleTable{table, N, direction});
     _mm256_zeroupper();
 }
 
 void ColumnStagesAVX2(Complex* panel, int N, int width, const Complex* table, double direction)
 {
-    ColumnStages<__m256d>(panel, N, width, table, direction);
+    ColumnStages<__m256d>(panel, width, TwiddleTable{table, N, direction});
     _mm256_zeroupper();
 }
 

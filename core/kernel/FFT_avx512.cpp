@@ -5,21 +5,18 @@
 #include "kernel/FFT_paths.h"
 #include "kernel/FFT_stages.h"
 
-// Each entry point ends with VZEROUPPER itself. The compiler's own does not
-// cover every way out (the last wide instructions can be the inline
-// assembly of AddInOrder), and with the upper halves left dirty the SSE
-// code that runs next, such as the printing of the results, was measured
-// four times slower.
+// Each entry point ends with VZEROUPPER itself, for the reason FFT_avx2.cpp
+// gives.
 
 void TransformLineAVX512(Complex* line, int N, const Complex* table, double direction)
 {
-    TransformLine<__m512d>(line, N, table, direction);
+    TransformLine<__m512d>(line, TwiddleTable{table, N, direction});
     _mm256_zeroupper();
 }
 
 void ColumnStagesAVX512(Complex* panel, int N, int width, const Complex* table, double direction)
 {
-    ColumnStages<__m512d>(panel, N, width, table, direction);
+    ColumnStages<__m512d>(panel, width, TwiddleTable{table, N, direction});
     _mm256_zeroupper();
 }
 

@@ -7,10 +7,10 @@
 
 void TransformLinePortable(Complex* line, int N, const Complex* table, double direction)
 {
-    TransformLine<Pair>(line, N, table, direction);
+    TransformLine<Pair>(line, TwiddleTable{table, N, direction});
 }
 
 void ColumnStagesPortable(Complex* panel, int N, int width, const Complex* table, double direction)
 {
-    ColumnStages<Pair>(panel, N, width, table, direction);
+    ColumnStages<Pair>(panel, width, TwiddleTable{table, N, direction});
 }

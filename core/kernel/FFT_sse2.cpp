@@ -7,10 +7,10 @@
 
 void TransformLineSSE2(Complex* line, int N, const Complex* table, double direction)
 {
-    TransformLine<__m128d>(line, N, table, direction);
+    TransformLine<__m128d>(line, TwiddleTable{table, N, direction});
 }
 
 void ColumnStagesSSE2(Complex* panel, int N, int width, const Complex* table, double direction)
 {
-    ColumnStages<__m128d>(panel, N, width, table, direction);
+    ColumnStages<__m128d>(panel, width, TwiddleTable{table, N, direction});
 }

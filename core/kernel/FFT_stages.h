@@ -30,6 +30,7 @@
 #endif
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
@@ -38,6 +39,14 @@ namespace {
 
 template <class V>
 using Narrower = decltype(NarrowerOf(V{}));
+
+// The twiddle table of a line of N samples and the direction of the
+// transform: what every stage reads its twiddles from.
+struct TwiddleTable {
+    const Complex* entries;
+    int N;
+    double direction;
+};
 
 // ---- Butterflies
 
@@ -58,9 +67,9 @@ Twiddle<V> TwiddleOf(V parts)
 }
 
 template <class V>
-Twiddle<V> LoadTwiddle(const Complex* table, int index, int stride, V signs)
+Twiddle<V> LoadTwiddle(const TwiddleTable& table, int index, int stride, V signs)
 {
-    return TwiddleOf(Mul(GatherEntries(table, index, stride, static_cast<V*>(nullptr)), signs));
+    return TwiddleOf(Mul(GatherEntries(table.entries, index, stride, static_cast<V*>(nullptr)), signs));
 }
 
 // (a, b) becomes (t + a, a - t) with t = b * w:
@@ -88,8 +97,8 @@ struct RowLayout {
     int rows;
     int width;
     int unit;
-    int column0;
-    int across;
+    int column0 = 0;
+    int across = 1;
     // Copies of the layout, copyStride samples apart, that share their
     // twiddles: each twiddle is loaded once for all of them.
     int copies = 1;
@@ -109,14 +118,14 @@ struct BlockTwiddles {
 // Gathers the twiddles of the stage of half-span m, a vector at a time.
 // With the widest vector of the family that the stage's m twiddles fill.
 template <class V>
-void GatherStageTwiddles(BlockTwiddles* twiddles, int m, int N, const Complex* table, double direction)
+void GatherStageTwiddles(BlockTwiddles* twiddles, int m, const TwiddleTable& table)
 {
     if constexpr (1 < SamplesPer<V>) {
         if (m < SamplesPer<V>)
-            return GatherStageTwiddles<Narrower<V>>(twiddles, m, N, table, direction);
+            return GatherStageTwiddles<Narrower<V>>(twiddles, m, table);
     }
-    const V signs = Signs<V>(direction);
-    const int stride = N / m;
+    const V signs = Signs<V>(table.direction);
+    const int stride = table.N / m;
     for (int k = 0; k < m; k += SamplesPer<V>) {
         const Twiddle<V> w = LoadTwiddle(table, k * stride, stride, signs);
         Store(twiddles->parts + m + k, w.parts);
@@ -126,10 +135,10 @@ void GatherStageTwiddles(BlockTwiddles* twiddles, int m, int N, const Complex* t
 
 // Gathers the twiddles of every stage of half-span below blockLength.
 template <class Wide>
-void GatherBlockTwiddles(BlockTwiddles* twiddles, int blockLength, int N, const Complex* table, double direction)
+void GatherBlockTwiddles(BlockTwiddles* twiddles, int blockLength, const TwiddleTable& table)
 {
     for (int m = 1; m < blockLength; m *= 2)
-        GatherStageTwiddles<Wide>(twiddles, m, N, table, direction);
+        GatherStageTwiddles<Wide>(twiddles, m, table);
 }
 
 // Gathered twiddle index (m + k for twiddle k of the stage of half-span m)
@@ -144,7 +153,7 @@ Twiddle<V> GatheredTwiddle(const BlockTwiddles* gathered, int index)
 // vector, from index k on: from the gathered ones where the layout has them
 // (a contiguous line), otherwise from the table.
 template <class V>
-Twiddle<V> StageTwiddle(const BlockTwiddles* gathered, int m, int k, int across, int stride, const Complex* table,
+Twiddle<V> StageTwiddle(const BlockTwiddles* gathered, int m, int k, int across, int stride, const TwiddleTable& table,
                         V signs)
 {
     if (gathered != nullptr)
@@ -213,10 +222,10 @@ void TwoRowGroups(const RowLayout& layout, int h, int i, int j, const Twiddle<V>
 // The stages of half-span h and 2h rows over the whole layout. Where all
 // columns share a twiddle (across 0) it is loaded once per row i.
 template <class V>
-void TwoStages(const RowLayout& layout, const BlockTwiddles* gathered, int h, int N, const Complex* table, V signs)
+void TwoStages(const RowLayout& layout, const BlockTwiddles* gathered, int h, const TwiddleTable& table, V signs)
 {
     const int m = h * layout.unit;
-    const int stride = N / (2 * m);
+    const int stride = table.N / (2 * m);
     for (int i = 0; i < h; ++i) {
         for (int j = 0; j < layout.width;) {
             const int k = i * layout.unit + (layout.column0 + j) * layout.across;
@@ -232,13 +241,13 @@ void TwoStages(const RowLayout& layout, const BlockTwiddles* gathered, int h, in
 
 // The stage of half-span h rows alone over the whole layout.
 template <class V>
-void OneStage(const RowLayout& layout, const BlockTwiddles* gathered, int h, int N, const Complex* table, V signs)
+void OneStage(const RowLayout& layout, const BlockTwiddles* gathered, int h, const TwiddleTable& table, V signs)
 {
     const int m = h * layout.unit;
     for (int i = 0; i < h; ++i) {
         for (int j = 0; j < layout.width;) {
             const int k = i * layout.unit + (layout.column0 + j) * layout.across;
-            const auto w = StageTwiddle(gathered, m, k, layout.across, N / m, table, signs);
+            const auto w = StageTwiddle(gathered, m, k, layout.across, table.N / m, table, signs);
             const int end = layout.across == 0 ? layout.width : j + SamplesPer<V>;
             for (; j < end; j += SamplesPer<V>)
                 TwoRowGroups(layout, h, i, j, w);
@@ -249,36 +258,34 @@ void OneStage(const RowLayout& layout, const BlockTwiddles* gathered, int h, int
 // One stage (count 1) or two (count 2) from half-span h rows on, with the
 // widest vector of the path that a row of the layout fills.
 template <class V>
-void Stages(const RowLayout& layout, const BlockTwiddles* gathered, int h, int count, int N, const Complex* table,
-            double direction)
+void Stages(const RowLayout& layout, const BlockTwiddles* gathered, int h, int count, const TwiddleTable& table)
 {
-    const V signs = Signs<V>(direction);
+    const V signs = Signs<V>(table.direction);
     if (count == 2)
-        TwoStages(layout, gathered, h, N, table, signs);
+        TwoStages(layout, gathered, h, table, signs);
     else
-        OneStage(layout, gathered, h, N, table, signs);
+        OneStage(layout, gathered, h, table, signs);
 }
 
 template <class V>
-void StagesOfWidth(const RowLayout& layout, const BlockTwiddles* gathered, int h, int count, int N,
-                   const Complex* table, double direction)
+void StagesOfWidth(const RowLayout& layout, const BlockTwiddles* gathered, int h, int count, const TwiddleTable& table)
 {
     if constexpr (1 < SamplesPer<V>) {
         if (layout.width < SamplesPer<V>)
-            return StagesOfWidth<Narrower<V>>(layout, gathered, h, count, N, table, direction);
+            return StagesOfWidth<Narrower<V>>(layout, gathered, h, count, table);
     }
-    Stages<V>(layout, gathered, h, count, N, table, direction);
+    Stages<V>(layout, gathered, h, count, table);
 }
 
 // Every stage over the rows, h = 1, 2, 4, ..., rows / 2, two at a time.
 template <class Wide>
-void RowStages(const RowLayout& layout, int N, const Complex* table, double direction)
+void RowStages(const RowLayout& layout, const TwiddleTable& table)
 {
     int h = 1;
     for (; 4 * h <= layout.rows; h *= 4)
-        StagesOfWidth<Wide>(layout, nullptr, h, 2, N, table, direction);
+        StagesOfWidth<Wide>(layout, nullptr, h, 2, table);
     if (2 * h <= layout.rows)
-        StagesOfWidth<Wide>(layout, nullptr, h, 1, N, table, direction);
+        StagesOfWidth<Wide>(layout, nullptr, h, 1, table);
 }
 
 // ---- A whole line
@@ -305,13 +312,13 @@ constexpr int InPlaceRows = 8;
 // are shuffled so that each butterfly's a and b parts sit in the same lane
 // of two vectors.
 template <class V>
-void FirstTwoStages(const Complex* from, Complex* to, int n, int N, const Complex* table, double direction)
+void FirstTwoStages(const Complex* from, Complex* to, int n, const TwiddleTable& table)
 {
     constexpr int samples = SamplesPer<V>;
-    const V signs = Signs<V>(direction);
+    const V signs = Signs<V>(table.direction);
     const auto first = LoadTwiddle(table, 0, 0, signs);
     if constexpr (samples == 1) {
-        const auto second = LoadTwiddle(table, N / 2, 0, signs);
+        const auto second = LoadTwiddle(table, table.N / 2, 0, signs);
         for (int i = 0; i < n; i += 4) {
             V c0 = Load<V>(from + i), c1 = Load<V>(from + i + 1);
             V c2 = Load<V>(from + i + 2), c3 = Load<V>(from + i + 3);
@@ -326,8 +333,9 @@ void FirstTwoStages(const Complex* from, Complex* to, int n, int N, const Comple
         }
     } else {
         if (n < 2 * samples)
-            return FirstTwoStages<Narrower<V>>(from, to, n, N, table, direction);
-        const auto second = TwiddleOf(Mul(AlternateEntries(table, 0, N / 2, static_cast<V*>(nullptr)), signs));
+            return FirstTwoStages<Narrower<V>>(from, to, n, table);
+        const auto second =
+            TwiddleOf(Mul(AlternateEntries(table.entries, 0, table.N / 2, static_cast<V*>(nullptr)), signs));
         for (int i = 0; i < n; i += 2 * samples) {
             V a, b, low, high, v0, v1;
             DealForFirstStage(Load<V>(from + i), Load<V>(from + i + samples), &a, &b);
@@ -382,12 +390,12 @@ void ContiguousStages(Complex* segment, int n, int m, int count, const BlockTwid
 // segment, two at a time. The first two read the samples at `from` where it
 // is given, a bit-reversed copy of the segment.
 template <class Wide>
-void BlockStages(Complex* segment, int n, int N, const Complex* table, double direction, const BlockTwiddles* gathered,
+void BlockStages(Complex* segment, int n, const TwiddleTable& table, const BlockTwiddles* gathered,
                  const Complex* from = nullptr)
 {
     int m = 1;
     if (n >= 4) {
-        FirstTwoStages<Wide>(from != nullptr ? from : segment, segment, n, N, table, direction);
+        FirstTwoStages<Wide>(from != nullptr ? from : segment, segment, n, table);
         m = 4;
     }
     while (m < n) {
@@ -395,7 +403,8 @@ void BlockStages(Complex* segment, int n, int N, const Complex* table, double di
         if (gathered != nullptr)
             ContiguousStages<Wide>(segment, n, m, count, gathered);
         else
-            StagesOfWidth<Wide>(RowLayout{segment, n / m, m, m, 0, 1}, gathered, 1, count, N, table, direction);
+            StagesOfWidth<Wide>(RowLayout{.data = segment, .rows = n / m, .width = m, .unit = m}, gathered, 1, count,
+                                table);
         m <<= count;
     }
 }
@@ -412,19 +421,21 @@ void CopySamples(Complex* to, const Complex* from, int count)
 // whose blocks of blockLength samples have had all their shorter stages:
 // panel by panel of columns, each gathered, transformed and put back.
 template <class Wide>
-void UpperStages(Complex* segment, int n, int blockLength, int N, const Complex* table, double direction)
+void UpperStages(Complex* segment, int n, int blockLength, const TwiddleTable& table)
 {
     const int rows = n / blockLength;
     // A few rows share the cache's sets without trouble: no panel needed.
     if (rows <= InPlaceRows)
-        return RowStages<Wide>(RowLayout{segment, rows, blockLength, blockLength, 0, 1}, N, table, direction);
+        return RowStages<Wide>(RowLayout{.data = segment, .rows = rows, .width = blockLength, .unit = blockLength},
+                               table);
     alignas(64) Complex panel[PanelRows * MinPanelWidth];
     const int width = std::min(blockLength, std::max(PanelSamples / rows, MinPanelWidth));
     for (int column0 = 0; column0 < blockLength; column0 += width) {
         for (int r = 0; r < rows; ++r)
             CopySamples<Wide>(panel + r * width, segment + static_cast<std::ptrdiff_t>(r) * blockLength + column0,
                               width);
-        RowStages<Wide>(RowLayout{panel, rows, width, blockLength, column0, 1}, N, table, direction);
+        RowStages<Wide>(RowLayout{.data = panel, .rows = rows, .width = width, .unit = blockLength, .column0 = column0},
+                        table);
         for (int r = 0; r < rows; ++r)
             CopySamples<Wide>(segment + static_cast<std::ptrdiff_t>(r) * blockLength + column0, panel + r * width,
                               width);
@@ -434,15 +445,15 @@ void UpperStages(Complex* segment, int n, int blockLength, int N, const Complex*
 // Every stage over the n samples at segment (n a power of two, segment at a
 // multiple of n within the line of N), already in bit-reversed order.
 template <class Wide>
-void LineStages(Complex* segment, int n, int N, const Complex* table, double direction, const BlockTwiddles* gathered)
+void LineStages(Complex* segment, int n, const TwiddleTable& table, const BlockTwiddles* gathered)
 {
     if (n <= BlockLength)
-        return BlockStages<Wide>(segment, n, N, table, direction, gathered);
+        return BlockStages<Wide>(segment, n, table, gathered);
     const int rows = n / BlockLength < PanelRows ? n / BlockLength : PanelRows;
     const int blockLength = n / rows;
     for (int start = 0; start < n; start += blockLength)
-        LineStages<Wide>(segment + start, blockLength, N, table, direction, gathered);
-    UpperStages<Wide>(segment, n, blockLength, N, table, direction);
+        LineStages<Wide>(segment + start, blockLength, table, gathered);
+    UpperStages<Wide>(segment, n, blockLength, table);
 }
 
 // Every stage over each of `count` segments of n samples, stride samples
@@ -450,20 +461,26 @@ void LineStages(Complex* segment, int n, int N, const Complex* table, double dir
 // above the blocks run in place, they run on all segments at once, so that
 // each twiddle is loaded once for all of them.
 template <class Wide>
-void GroupLineStages(Complex* segments, int count, std::ptrdiff_t stride, int n, int N, const Complex* table,
-                     double direction, const BlockTwiddles* gathered)
+void GroupLineStages(Complex* segments, int count, std::ptrdiff_t stride, int n, const TwiddleTable& table,
+                     const BlockTwiddles* gathered)
 {
     const int rows = n / BlockLength;
     if (rows <= 1 || rows > InPlaceRows) {
         for (int s = 0; s < count; ++s)
-            LineStages<Wide>(segments + s * stride, n, N, table, direction, gathered);
+            LineStages<Wide>(segments + s * stride, n, table, gathered);
         return;
     }
     for (int s = 0; s < count; ++s) {
         for (int start = 0; start < n; start += BlockLength)
-            BlockStages<Wide>(segments + s * stride + start, BlockLength, N, table, direction, gathered);
+            BlockStages<Wide>(segments + s * stride + start, BlockLength, table, gathered);
     }
-    RowStages<Wide>(RowLayout{segments, rows, BlockLength, BlockLength, 0, 1, count, stride}, N, table, direction);
+    RowStages<Wide>(RowLayout{.data = segments,
+                              .rows = rows,
+                              .width = BlockLength,
+                              .unit = BlockLength,
+                              .copies = count,
+                              .copyStride = stride},
+                    table);
 }
 
 // ---- Bit reversal
@@ -485,18 +502,9 @@ inline void BitReverse(int N, Complex* rows, int width)
     }
 }
 
+// The lowest `bits` bits of value in reverse order, without branches: the
+// bits of each byte reversed by three swaps, then the bytes.
 inline int ReverseBits(int value, int bits)
-{
-    int reversed = 0;
-    for (int bit = 0; bit < bits; ++bit) {
-        reversed = (reversed << 1) | (value & 1);
-        value >>= 1;
-    }
-    return reversed;
-}
-
-// The lowest `bits` bits of value in reverse order, without branches.
-inline int ReverseLowBits(int value, int bits)
 {
     auto x = static_cast<std::uint32_t>(value);
     x = ((x >> 1) & 0x55555555u) | ((x & 0x55555555u) << 1);
@@ -504,14 +512,6 @@ inline int ReverseLowBits(int value, int bits)
     x = ((x >> 4) & 0x0F0F0F0Fu) | ((x & 0x0F0F0F0Fu) << 4);
     x = __builtin_bswap32(x);
     return bits == 0 ? 0 : static_cast<int>(x >> (32 - bits));
-}
-
-inline int Log2(int powerOfTwo)
-{
-    int log = 0;
-    while ((1 << log) < powerOfTwo)
-        ++log;
-    return log;
 }
 
 // Exchanges a[t * aStride + u] with b[rev(u) * bStride + rev(t)] for t, u
@@ -548,13 +548,13 @@ inline void SwapTiles(Complex* a, std::ptrdiff_t aStride, Complex* b, std::ptrdi
 // group's blocks are transformed. The pairs are disjoint, so their order
 // does not matter.
 template <class Wide, int P>
-void ReverseAndTransformBlockGroups(Complex* line, int N, int blockLength, const Complex* table, double direction,
+void ReverseAndTransformBlockGroups(Complex* line, int blockLength, const TwiddleTable& table,
                                     const BlockTwiddles* gathered)
 {
-    const int rows = N / blockLength;
+    const int rows = table.N / blockLength;
     const int groups = rows / P;
-    const int groupBits = Log2(groups);
-    const int bits = Log2(blockLength);
+    const int groupBits = std::countr_zero(static_cast<unsigned>(groups));
+    const int bits = std::countr_zero(static_cast<unsigned>(blockLength));
     const std::ptrdiff_t blockStride = static_cast<std::ptrdiff_t>(groups) * blockLength;
     const std::ptrdiff_t partnerStride = static_cast<std::ptrdiff_t>(blockLength / P) * rows;
     for (int group = 0; group < groups; ++group) {
@@ -567,24 +567,23 @@ void ReverseAndTransformBlockGroups(Complex* line, int N, int blockLength, const
             if (partnerGroup < group)
                 continue;
             for (int c0 = middle * P; c0 < blockLength; c0 += P * groups) {
-                Complex* partner = partners + static_cast<std::ptrdiff_t>(ReverseLowBits(c0, bits)) * rows;
+                Complex* partner = partners + static_cast<std::ptrdiff_t>(ReverseBits(c0, bits)) * rows;
                 if (partnerGroup > group)
                     SwapTiles<P, false>(blocks + c0, blockStride, partner, partnerStride);
                 else
                     SwapTiles<P, true>(blocks + c0, blockStride, partner, partnerStride);
             }
         }
-        GroupLineStages<Wide>(blocks, P, blockStride, blockLength, N, table, direction, gathered);
+        GroupLineStages<Wide>(blocks, P, blockStride, blockLength, table, gathered);
     }
 }
 
 template <class Wide>
-void ReverseAndTransformBlocks(Complex* line, int N, int blockLength, const Complex* table, double direction,
-                               const BlockTwiddles* gathered)
+void ReverseAndTransformBlocks(Complex* line, int blockLength, const TwiddleTable& table, const BlockTwiddles* gathered)
 {
-    if (N / blockLength >= 8)
-        return ReverseAndTransformBlockGroups<Wide, 8>(line, N, blockLength, table, direction, gathered);
-    ReverseAndTransformBlockGroups<Wide, 4>(line, N, blockLength, table, direction, gathered);
+    if (table.N / blockLength >= 8)
+        return ReverseAndTransformBlockGroups<Wide, 8>(line, blockLength, table, gathered);
+    ReverseAndTransformBlockGroups<Wide, 4>(line, blockLength, table, gathered);
 }
 
 // Sample i of the N >= 8 at line, copied to position rev(i) of `to`. With
@@ -592,10 +591,10 @@ void ReverseAndTransformBlocks(Complex* line, int N, int blockLength, const Comp
 // eight samples.
 inline void CopyBitReversed(const Complex* line, int N, Complex* to)
 {
-    const int bits = Log2(N) - 3;
+    const int bits = std::countr_zero(static_cast<unsigned>(N)) - 3;
     const std::ptrdiff_t eighth = N / 8;
     for (int q = 0; q < N / 8; ++q, to += 8) {
-        const Complex* from = line + ReverseLowBits(q, bits);
+        const Complex* from = line + ReverseBits(q, bits);
         to[0] = from[0];
         to[1] = from[4 * eighth];
         to[2] = from[2 * eighth];
@@ -612,39 +611,40 @@ inline void CopyBitReversed(const Complex* line, int N, Complex* to)
 // gathered. A line of one block is transformed from a bit-reversed copy;
 // longer ones reverse their bits block group by block group.
 template <class Wide>
-void TransformLine(Complex* line, int N, const Complex* table, double direction)
+void TransformLine(Complex* line, const TwiddleTable& table)
 {
     static_assert(BlockLength <= BlockTwiddleCount);
+    const int N = table.N;
     if (N < 8) {
         BitReverse(N, line, 1);
-        return LineStages<Wide>(line, N, N, table, direction, nullptr);
+        return LineStages<Wide>(line, N, table, nullptr);
     }
     BlockTwiddles gathered;
-    GatherBlockTwiddles<Wide>(&gathered, std::min(N, BlockLength), N, table, direction);
+    GatherBlockTwiddles<Wide>(&gathered, std::min(N, BlockLength), table);
     if (N <= BlockLength) {
         alignas(64) Complex reversed[BlockLength];
         CopyBitReversed(line, N, reversed);
-        return BlockStages<Wide>(line, N, N, table, direction, &gathered, reversed);
+        return BlockStages<Wide>(line, N, table, &gathered, reversed);
     }
     const int rows = N / BlockLength < PanelRows ? N / BlockLength : PanelRows;
     const int blockLength = N / rows;
     if (rows < 4 || rows > blockLength) {
         BitReverse(N, line, 1);
-        return LineStages<Wide>(line, N, N, table, direction, &gathered);
+        return LineStages<Wide>(line, N, table, &gathered);
     }
-    ReverseAndTransformBlocks<Wide>(line, N, blockLength, table, direction, &gathered);
-    UpperStages<Wide>(line, N, blockLength, N, table, direction);
+    ReverseAndTransformBlocks<Wide>(line, blockLength, table, &gathered);
+    UpperStages<Wide>(line, N, blockLength, table);
 }
 
 // The whole transform of N-sample columns interleaved across a panel of
 // `width` columns (sample i of column j at panel[i * width + j]): the rows
 // in bit-reversed order, then every stage.
 template <class Wide>
-void ColumnStages(Complex* panel, int N, int width, const Complex* table, double direction)
+void ColumnStages(Complex* panel, int width, const TwiddleTable& table)
 {
-    if (N > 2)
-        BitReverse(N, panel, width);
-    RowStages<Wide>(RowLayout{panel, N, width, 1, 0, 0}, N, table, direction);
+    if (table.N > 2)
+        BitReverse(table.N, panel, width);
+    RowStages<Wide>(RowLayout{.data = panel, .rows = table.N, .width = width, .unit = 1, .across = 0}, table);
 }
 
 } // namespace
