@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr double kPi = 0x1.921fb54442d18p+1;
+constexpr double Pi = 0x1.921fb54442d18p+1;
 
 void ReportPerEntry(benchmark::State& state, int size)
 {
@@ -23,7 +23,7 @@ void ReportPerEntry(benchmark::State& state, int size)
 void BM_SinCosTable(benchmark::State& state)
 {
     const int size = static_cast<int>(state.range(0));
-    const double step = kPi / size;
+    const double step = Pi / size;
     std::vector<double> sines(size), cosines(size);
     for (auto _ : state) {
         for (int k = 0; k < size; ++k)
@@ -41,7 +41,7 @@ void BM_SinCosMultiplesTable(benchmark::State& state)
     const int size = static_cast<int>(state.range(0));
     std::vector<double> sines(size), cosines(size);
     for (auto _ : state) {
-        SinCosMultiples(kPi / size, size, sines.data(), cosines.data(), 1);
+        SinCosMultiples(Pi / size, size, sines.data(), cosines.data(), 1);
         benchmark::DoNotOptimize(sines.data());
         benchmark::DoNotOptimize(cosines.data());
         benchmark::ClobberMemory();
@@ -52,7 +52,7 @@ void BM_SinCosMultiplesTable(benchmark::State& state)
 void BM_LibrarySinCosTable(benchmark::State& state)
 {
     const int size = static_cast<int>(state.range(0));
-    const double step = kPi / size;
+    const double step = Pi / size;
     std::vector<double> sines(size), cosines(size);
     for (auto _ : state) {
         for (int k = 0; k < size; ++k) {

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr double kPi = 0x1.921fb54442d18p+1; // the double nearest pi
+constexpr double Pi = 0x1.921fb54442d18p+1; // the double nearest pi
 
 // MPFR's correctly rounded sin or cos at 53 bits, with the exponent range and
 // subnormals of IEEE double, so the value is the nearest double.
@@ -70,19 +70,19 @@ void ExpectNoMismatch(const Tally& tally)
 // of two; so the sweep below covers every N up to 2^20.
 TEST(SinCosMpfr, EveryTwiddleAngleUpToTwoToThe20)
 {
-    constexpr int kLogSize = 20;
-    const double step = kPi / (1 << kLogSize);
+    constexpr int LogSize = 20;
+    const double step = Pi / (1 << LogSize);
     Tally tally;
-    for (int k = 0; k < (1 << kLogSize); ++k)
+    for (int k = 0; k < (1 << LogSize); ++k)
         Check(k * step, &tally);
     ExpectNoMismatch(tally);
-    EXPECT_EQ(tally.checked, 1 << kLogSize);
+    EXPECT_EQ(tally.checked, 1 << LogSize);
 
     long different_angles = 0;
-    for (int n = 1; n < kLogSize; ++n) {
-        const double coarse_step = kPi / (1 << n);
+    for (int n = 1; n < LogSize; ++n) {
+        const double coarse_step = Pi / (1 << n);
         for (int k = 0; k < (1 << n); ++k) {
-            if (k * coarse_step != (k << (kLogSize - n)) * step)
+            if (k * coarse_step != (k << (LogSize - n)) * step)
                 ++different_angles;
         }
     }
@@ -97,7 +97,7 @@ TEST(SinCosMpfr, RandomTwiddleAnglesUpToTwoToThe30)
         const int log_size = 1 + static_cast<int>(random() % 30);
         const std::uint64_t size = std::uint64_t{1} << log_size;
         const auto k = static_cast<double>(random() & (size - 1));
-        Check(k * (kPi / static_cast<double>(size)), &tally);
+        Check(k * (Pi / static_cast<double>(size)), &tally);
     }
     ExpectNoMismatch(tally);
 }
@@ -143,7 +143,7 @@ TEST(SinCosMpfr, HardEdgeArguments)
     // Multiples of pi/4, the ends of the range, and the largest errors in the
     // angle of the nearest double.
     for (int m = 1; m <= 5; ++m)
-        CheckAround(m * (kPi / 4), 200, &tally);
+        CheckAround(m * (Pi / 4), 200, &tally);
     CheckAround(4.0, 50, &tally);
     // Table cells and the switch to the reduced argument near 0, pi/2, pi.
     for (const double cell :

@@ -20,6 +20,11 @@
 
 namespace {
 
+// Two doubles in the compiler's own vector extension (GCC and Clang): the
+// portable path's one-sample vector, and the two lanes of the sine and
+// cosine.
+typedef double Pair __attribute__((vector_size(2 * sizeof(double))));
+
 template <class V>
 constexpr int SamplesPer = sizeof(V) / sizeof(Complex);
 

@@ -1,4 +1,4 @@
-// Pair, the portable two-double vector, and its addition in the order
+// The addition of Pairs, the portable two-double vectors, in the order
 // written. When both operands of an addition are NaNs, most processors
 // return one of them, chosen by its side, so the sum of two NaNs of
 // different signs depends on the order. Compilers treat addition as
@@ -9,9 +9,9 @@
 // thing about an output that may differ between architectures.
 #pragma once
 
-namespace {
+#include "kernel/simd.h"
 
-typedef double Pair __attribute__((vector_size(2 * sizeof(double))));
+namespace {
 
 #if defined(__x86_64__) || defined(__i386__)
 inline Pair AddPairInOrder(Pair a, Pair b)

@@ -24,6 +24,9 @@
 
 #include "kernel/sincos.h"
 
+#include "base/double_bits.h"
+#include "kernel/simd.h"
+
 #include <array>
 #include <bit>
 #include <cstddef>
@@ -45,25 +48,21 @@ namespace {
 template <std::size_t N>
 using Fixed = std::array<std::uint32_t, N>;
 
-constexpr std::size_t kMaxLimbs = 16;
+constexpr std::size_t MaxLimbs = 16;
 
 // Table of sin(i/512) and cos(i/512) for i = 0..2048, each as a head of at
 // most 27 significant bits plus the nearest double to the rest, so head +
 // tail is within 2^-80 |value|.
 struct TableEntry {
-    double sin_head, sin_tail, cos_head, cos_tail;
+    double sinHead, sinTail, cosHead, cosTail;
 };
 
-constexpr int kTableScale = 512;
-constexpr int kTableSize = 4 * kTableScale + 1;
+constexpr int TableScale = 512;
+constexpr int TableSize = 4 * TableScale + 1;
 
-// kHalfPiFixed (pi/2 truncated to 15 fractional limbs, 480 bits) and kTable,
+// HalfPiFixed (pi/2 truncated to 15 fractional limbs, 480 bits) and SinCosTable,
 // generated with MPFR by tests/gen_sincos_tables.cpp.
 #include "kernel/sincos_tables.inc"
-
-constexpr std::uint64_t kSignBit = 0x8000000000000000u;
-constexpr std::uint64_t kMantissaMask = 0x000FFFFFFFFFFFFFu;
-constexpr std::uint64_t kImplicitBit = 0x0010000000000000u;
 
 // pi/2 truncated to N limbs (less than 1 ulp low).
 template <std::size_t N>
@@ -71,7 +70,7 @@ constexpr Fixed<N> HalfPi()
 {
     Fixed<N> a{};
     for (std::size_t k = 0; k < N; ++k)
-        a[k] = kHalfPiFixed[k];
+        a[k] = HalfPiFixed[k];
     return a;
 }
 
@@ -80,7 +79,7 @@ constexpr Fixed<N> HalfPi()
 constexpr double MakeDouble(std::uint64_t mantissa, int exponent)
 {
     const auto biased = static_cast<std::uint64_t>(exponent + 1023);
-    return std::bit_cast<double>((biased << 52) | (mantissa & kMantissaMask));
+    return std::bit_cast<double>((biased << 52) | (mantissa & FractionField));
 }
 
 template <std::size_t N>
@@ -178,8 +177,8 @@ constexpr Fixed<N> Multiply(const Fixed<N>& a, const Fixed<N>& b)
     for (std::size_t i = 0; i < N; ++i) {
         std::uint64_t carry = 0;
         // Row i: a[i] * b[j] has weight 2^(-32(i+j)); keep i + j <= N.
-        const std::size_t j_max = (i == 0) ? N - 1 : N - i;
-        for (std::size_t j = j_max + 1; j-- > 0;) {
+        const std::size_t jMax = (i == 0) ? N - 1 : N - i;
+        for (std::size_t j = jMax + 1; j-- > 0;) {
             const std::size_t index = N - i - j;
             const std::uint64_t t = std::uint64_t{a[i]} * b[j] + column[index] + carry;
             column[index] = static_cast<std::uint32_t>(t);
@@ -205,7 +204,7 @@ constexpr Fixed<N> FixedFromDouble(double x)
     const int biased = static_cast<int>(bits >> 52);
     if (biased == 0)
         return Fixed<N>{}; // zero or subnormal: below every ulp
-    const std::uint64_t mantissa = (bits & kMantissaMask) | kImplicitBit;
+    const std::uint64_t mantissa = (bits & FractionField) | ImplicitBit;
     // Mantissa bit 0 has weight 2^(biased - 1075): it lies `position` bits
     // above the least significant bit of limb N-1.
     const int position = biased - 1075 + 32 * static_cast<int>(N - 1);
@@ -261,10 +260,10 @@ constexpr double RoundToDouble(const Fixed<N>& a)
     const LeadingBits lead = TakeLeadingBits(a);
     std::uint64_t mantissa = lead.top >> 11;
     const std::uint64_t rest = lead.top & 0x7FF;
-    const bool round_up = rest > 0x400 || (rest == 0x400 && (lead.sticky || (mantissa & 1) != 0));
+    const bool roundUp = rest > 0x400 || (rest == 0x400 && (lead.sticky || (mantissa & 1) != 0));
     int exponent = lead.exponent;
-    if (round_up && ++mantissa == (kImplicitBit << 1)) {
-        mantissa = kImplicitBit;
+    if (roundUp && ++mantissa == (ImplicitBit << 1)) {
+        mantissa = ImplicitBit;
         ++exponent;
     }
     return MakeDouble(mantissa, exponent);
@@ -291,12 +290,12 @@ struct SinCosPair {
 
 constexpr std::uint64_t SignBitOf(double value)
 {
-    return std::bit_cast<std::uint64_t>(value) & kSignBit;
+    return std::bit_cast<std::uint64_t>(value) & SignBit;
 }
 
-constexpr double FlipSignIf(double value, std::uint64_t sign_bit)
+constexpr double FlipSignIf(double value, std::uint64_t signBit)
 {
-    return std::bit_cast<double>(std::bit_cast<std::uint64_t>(value) ^ sign_bit);
+    return std::bit_cast<double>(std::bit_cast<std::uint64_t>(value) ^ signBit);
 }
 
 constexpr double Abs(double value)
@@ -307,16 +306,16 @@ constexpr double Abs(double value)
 // sin and cos of j*pi/2 + r from sin|r|, cos|r| and the sign of r:
 // sin(j*pi/2 + r) is sin r, cos r, -sin r, -cos r for j = 0..3, and
 // cos(j*pi/2 + r) is cos r, -sin r, -cos r, sin r.
-constexpr SinCosPair ApplyQuadrant(int j, std::uint64_t r_sign, double sin_r, double cos_r)
+constexpr SinCosPair ApplyQuadrant(int j, std::uint64_t rSign, double sinR, double cosR)
 {
-    sin_r = FlipSignIf(sin_r, r_sign);
+    sinR = FlipSignIf(sinR, rSign);
     const bool swap = (j & 1) != 0;
-    const std::uint64_t sin_flip = (j & 2) != 0 ? kSignBit : 0;
-    const std::uint64_t cos_flip = ((j + 1) & 2) != 0 ? kSignBit : 0;
-    return {FlipSignIf(swap ? cos_r : sin_r, sin_flip), FlipSignIf(swap ? sin_r : cos_r, cos_flip)};
+    const std::uint64_t sinFlip = (j & 2) != 0 ? SignBit : 0;
+    const std::uint64_t cosFlip = ((j + 1) & 2) != 0 ? SignBit : 0;
+    return {FlipSignIf(swap ? cosR : sinR, sinFlip), FlipSignIf(swap ? sinR : cosR, cosFlip)};
 }
 
-constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
+constexpr double TwoOverPi = 0x1.45f306dc9c883p-1;
 
 // ---------------------------------------------------------------------------
 // Slow path.
@@ -329,27 +328,27 @@ constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
 // true value is then at most N+3 ulps, so the tail left out is at most
 // 2(N+3) ulps; for N <= 16 that happens before k = 90 (0.79^90/90! <
 // 2^-480). The sums are thus within 92 (N+3) ulps of sin r and cos r, and r
-// itself is within 3 ulps (pi/2 truncated, times j <= 3): kSeriesErrorUlps
+// itself is within 3 ulps (pi/2 truncated, times j <= 3): SeriesErrorUlps
 // is a safe bound.
-constexpr std::uint32_t kSeriesErrorUlps = 8192;
+constexpr std::uint32_t SeriesErrorUlps = 8192;
 
 template <std::size_t N>
 constexpr void SumSinCosSeries(const Fixed<N>& r, Fixed<N>* sine, Fixed<N>* cosine)
 {
     Fixed<N> term{};
     term[0] = 1;
-    Fixed<N> sin_plus{}, sin_minus{}, cos_plus = term, cos_minus{};
+    Fixed<N> sinPlus{}, sinMinus{}, cosPlus = term, cosMinus{};
     for (std::uint32_t k = 1; !IsZero(term); ++k) {
         term = DivideSmall(Multiply(term, r), k);
         switch (k % 4) {
-        case 0: cos_plus = Add(cos_plus, term); break;
-        case 1: sin_plus = Add(sin_plus, term); break;
-        case 2: cos_minus = Add(cos_minus, term); break;
-        default: sin_minus = Add(sin_minus, term); break;
+        case 0: cosPlus = Add(cosPlus, term); break;
+        case 1: sinPlus = Add(sinPlus, term); break;
+        case 2: cosMinus = Add(cosMinus, term); break;
+        default: sinMinus = Add(sinMinus, term); break;
         }
     }
-    *sine = Subtract(sin_plus, sin_minus);
-    *cosine = Subtract(cos_plus, cos_minus);
+    *sine = Subtract(sinPlus, sinMinus);
+    *cosine = Subtract(cosPlus, cosMinus);
 }
 
 // Rounds a value known to lie within `error` of `a`; false if the two ends of
@@ -371,16 +370,16 @@ constexpr bool SlowSinCosWithLimbs(double ax, int j, SinCosPair* out)
 {
     const Fixed<N> x = FixedFromDouble<N>(ax);
     const Fixed<N> multiple = MultiplySmall(HalfPi<N>(), static_cast<std::uint32_t>(j));
-    const bool r_negative = IsLess(x, multiple);
-    const Fixed<N> r = r_negative ? Subtract(multiple, x) : Subtract(x, multiple);
+    const bool rNegative = IsLess(x, multiple);
+    const Fixed<N> r = rNegative ? Subtract(multiple, x) : Subtract(x, multiple);
     Fixed<N> sine{}, cosine{};
     SumSinCosSeries(r, &sine, &cosine);
-    const Fixed<N> error = Ulps<N>(kSeriesErrorUlps);
-    double sin_r = 0, cos_r = 0;
-    const bool sin_decided = RoundWithin(sine, error, &sin_r);
-    const bool cos_decided = RoundWithin(cosine, error, &cos_r);
-    *out = ApplyQuadrant(j, r_negative ? kSignBit : 0, sin_r, cos_r);
-    return sin_decided && cos_decided;
+    const Fixed<N> error = Ulps<N>(SeriesErrorUlps);
+    double sinR = 0, cosR = 0;
+    const bool sinDecided = RoundWithin(sine, error, &sinR);
+    const bool cosDecided = RoundWithin(cosine, error, &cosR);
+    *out = ApplyQuadrant(j, rNegative ? SignBit : 0, sinR, cosR);
+    return sinDecided && cosDecided;
 }
 
 // Correctly rounded sin and cos of 2^-27 <= ax <= 4. 160 bits settle nearly
@@ -388,10 +387,10 @@ constexpr bool SlowSinCosWithLimbs(double ax, int j, SinCosPair* out)
 // 480-bit value (good to about 2^-460) is rounded as it is.
 [[gnu::noinline]] SinCosPair SlowSinCos(double ax)
 {
-    const int j = static_cast<int>(ax * kTwoOverPi + 0.5);
+    const int j = static_cast<int>(ax * TwoOverPi + 0.5);
     SinCosPair result{};
     if (!SlowSinCosWithLimbs<6>(ax, j, &result)) {
-        SlowSinCosWithLimbs<kMaxLimbs>(ax, j, &result);
+        SlowSinCosWithLimbs<MaxLimbs>(ax, j, &result);
     }
     return result;
 }
@@ -411,16 +410,16 @@ DoubleDouble FastTwoSum(double a, double b)
     return {sum, b - (sum - a)};
 }
 
-// Two arguments at a time, one per lane of an SSE2 vector: every operation
-// on Lanes works lane by lane exactly as on a double, so each lane gets the
-// bits of the scalar code. (Four lanes were measured slower: their gathers
-// and checks cost more than the wider arithmetic saves without AVX.)
-typedef double Lanes __attribute__((vector_size(2 * sizeof(double))));
+// Two arguments at a time, one per lane of a Pair (an SSE2 vector on x86):
+// every operation on a Pair works lane by lane exactly as on a double, so
+// each lane gets the bits of the scalar code. (Four lanes were measured
+// slower: their gathers and checks cost more than the wider arithmetic
+// saves without AVX.)
 constexpr int LaneCount = 2;
 
-// x + kIndexShift rounds x to a multiple of 1/512 (the ulp of kIndexShift)
+// x + IndexShift rounds x to a multiple of 1/512 (the ulp of IndexShift)
 // and holds 512 times that multiple in its low mantissa bits.
-constexpr double kIndexShift = 0x1.8p43;
+constexpr double IndexShift = 0x1.8p43;
 
 int TableIndex(double shifted)
 {
@@ -439,18 +438,18 @@ T OneMinusCos(T tt)
 // ---------------------------------------------------------------------------
 // Near the zeros: reduction by pi/2 and a relative error bound.
 
-// pi/2 = kHalfPiHead + kHalfPiMid + kHalfPiTail + O(2^-154); the first two
+// pi/2 = HalfPiHead + HalfPiMid + HalfPiTail + O(2^-154); the first two
 // have 51 significant bits, so j times them is exact for j <= 3.
-constexpr Fixed<kMaxLimbs> MinusDouble(const Fixed<kMaxLimbs>& a, double d)
+constexpr Fixed<MaxLimbs> MinusDouble(const Fixed<MaxLimbs>& a, double d)
 {
-    return Subtract(a, FixedFromDouble<kMaxLimbs>(d));
+    return Subtract(a, FixedFromDouble<MaxLimbs>(d));
 }
-constexpr double kHalfPiHead = TruncateToDouble(kHalfPiFixed, 51);
-constexpr Fixed<kMaxLimbs> kHalfPiRest = MinusDouble(kHalfPiFixed, kHalfPiHead);
-constexpr double kHalfPiMid = TruncateToDouble(kHalfPiRest, 51);
-constexpr double kHalfPiTail = RoundToDouble(MinusDouble(kHalfPiRest, kHalfPiMid));
+constexpr double HalfPiHead = TruncateToDouble(HalfPiFixed, 51);
+constexpr Fixed<MaxLimbs> HalfPiRest = MinusDouble(HalfPiFixed, HalfPiHead);
+constexpr double HalfPiMid = TruncateToDouble(HalfPiRest, 51);
+constexpr double HalfPiTail = RoundToDouble(MinusDouble(HalfPiRest, HalfPiMid));
 
-constexpr double kRoundingShift = 0x1.8p52; // x + this rounds x to an integer
+constexpr double RoundingShift = 0x1.8p52; // x + this rounds x to an integer
 
 struct Reduced {
     int quadrant; // j
@@ -458,19 +457,19 @@ struct Reduced {
     double lo;
 };
 
-// ax = j*pi/2 + r for 0 <= ax <= 4. ax - j*kHalfPiHead is exact: both are
+// ax = j*pi/2 + r for 0 <= ax <= 4. ax - j*HalfPiHead is exact: both are
 // multiples of ulp(ax) and the difference is below 1. For j > 0 the nearest
 // doubles to pi/2 and pi are 2^-53.9 and 2^-52.9 away from them, so
 // |r| >= 2^-54. The head difference is zero or a multiple of ulp(ax) >=
-// 2^-53 >= j*kHalfPiMid, so the sums below are exact but for the rounding
+// 2^-53 >= j*HalfPiMid, so the sums below are exact but for the rounding
 // of the low part: the error in r is below 2^-106 |r| + 3 * 2^-154 (the
 // split of pi/2), so below 2^-99 |r|.
 Reduced ReduceByHalfPi(double ax)
 {
-    const double j = (ax * kTwoOverPi + kRoundingShift) - kRoundingShift;
-    const double head = ax - j * kHalfPiHead;
-    const DoubleDouble r = FastTwoSum(head, -(j * kHalfPiMid));
-    const DoubleDouble sum = FastTwoSum(r.hi, r.lo - j * kHalfPiTail);
+    const double j = (ax * TwoOverPi + RoundingShift) - RoundingShift;
+    const double head = ax - j * HalfPiHead;
+    const DoubleDouble r = FastTwoSum(head, -(j * HalfPiMid));
+    const DoubleDouble sum = FastTwoSum(r.hi, r.lo - j * HalfPiTail);
     return {static_cast<int>(j), sum.hi, sum.lo};
 }
 
@@ -487,8 +486,8 @@ Reduced ReduceByHalfPi(double ax)
 //    of the exact head sum 2^-72.7 Y.
 //  - Table 2^-80, truncation (t^9/9!, t^8/8!) below 2^-82, reduction 2^-99;
 //    the terms tl t^2/2 and th tl are kept.
-// Total under 2^-69.3; kReducedError leaves a factor of four.
-constexpr double kReducedError = 0x1p-67;
+// Total under 2^-69.3; ReducedError leaves a factor of four.
+constexpr double ReducedError = 0x1p-67;
 
 struct ReducedResult {
     DoubleDouble sin; // of |r|
@@ -498,9 +497,9 @@ struct ReducedResult {
 // |r| = rh + rl with 0 <= rh <= pi/4 + 2^-50, |rl| <= 2^-53 rh.
 ReducedResult ReducedSinCos(double rh, double rl)
 {
-    const double shifted = rh + kIndexShift;
-    const TableEntry& e = kTable[TableIndex(shifted)];
-    const double th = rh - (shifted - kIndexShift); // exact
+    const double shifted = rh + IndexShift;
+    const TableEntry& e = SinCosTable[TableIndex(shifted)];
+    const double th = rh - (shifted - IndexShift); // exact
     const double tl = rl;
     // t1 holds the leading 26 bits of th, so 27-bit heads times t1 are exact.
     const double split = th * 134217729.0; // 2^27 + 1
@@ -509,41 +508,41 @@ ReducedResult ReducedSinCos(double rh, double rl)
     const double tt = th * th;
     const double s = th * tt * (-1.0 / 6 + tt * (1.0 / 120 - tt * (1.0 / 5040))) - 0.5 * tt * tl;
     const double c = OneMinusCos(tt) + th * tl;
-    const double sd = e.sin_head + e.sin_tail;
-    const double cd = e.cos_head + e.cos_tail;
+    const double sd = e.sinHead + e.sinTail;
+    const double cd = e.cosHead + e.cosTail;
 
-    const DoubleDouble sin_head = FastTwoSum(e.sin_head, e.cos_head * t1);
-    const double sin_small = (((e.cos_tail * t1 + e.sin_tail) + cd * t2) + cd * s) - sd * c;
-    const DoubleDouble cos_head = FastTwoSum(e.cos_head, -(e.sin_head * t1));
-    const double cos_small = (((e.cos_tail - e.sin_tail * t1) - sd * t2) - sd * s) - cd * c;
+    const DoubleDouble sinHead = FastTwoSum(e.sinHead, e.cosHead * t1);
+    const double sinSmall = (((e.cosTail * t1 + e.sinTail) + cd * t2) + cd * s) - sd * c;
+    const DoubleDouble cosHead = FastTwoSum(e.cosHead, -(e.sinHead * t1));
+    const double cosSmall = (((e.cosTail - e.sinTail * t1) - sd * t2) - sd * s) - cd * c;
 
-    return {FastTwoSum(sin_head.hi, sin_head.lo + sin_small), FastTwoSum(cos_head.hi, cos_head.lo + cos_small)};
+    return {FastTwoSum(sinHead.hi, sinHead.lo + sinSmall), FastTwoSum(cosHead.hi, cosHead.lo + cosSmall)};
 }
 
 // With y.hi = RN(y.hi + y.lo) and the true value within
-// kReducedError * |y.hi| of y.hi + y.lo, RN(y.hi + RN(y.lo * f)) == y.hi
+// ReducedError * |y.hi| of y.hi + y.lo, RN(y.hi + RN(y.lo * f)) == y.hi
 // proves the true value rounds to y.hi: it gives |y.lo| <= g / (2f (1-u)),
 // g the gap to the next double on y.lo's side, so y.hi + y.lo is more than
 // g/2 (1 - 1/(f (1-u))) > g 2^-14 from the midpoint, while the error is at
 // most 2^-67 |y.hi| <= 2^-67 2^53 g = g 2^-14. The other midpoint is at
 // least g/4 >= 2^-55 |y.hi| away.
-constexpr double kRoundingFactor = 1.0 + 0x1p-13 + 0x1p-24;
-static_assert(kReducedError == 0x1p-67, "kRoundingFactor assumes 2^-67");
+constexpr double RoundingFactor = 1.0 + 0x1p-13 + 0x1p-24;
+static_assert(ReducedError == 0x1p-67, "RoundingFactor assumes 2^-67");
 
 bool RoundsToHead(const DoubleDouble& y)
 {
-    return y.hi == y.hi + y.lo * kRoundingFactor;
+    return y.hi == y.hi + y.lo * RoundingFactor;
 }
 
 // sin and cos of 2^-27 <= ax <= 4 when ax is close to a zero of one of them.
 SinCosPair SinCosNearZeros(double ax)
 {
     const Reduced r = ReduceByHalfPi(ax);
-    const std::uint64_t r_sign = SignBitOf(r.hi);
-    const ReducedResult y = ReducedSinCos(FlipSignIf(r.hi, r_sign), FlipSignIf(r.lo, r_sign));
+    const std::uint64_t rSign = SignBitOf(r.hi);
+    const ReducedResult y = ReducedSinCos(FlipSignIf(r.hi, rSign), FlipSignIf(r.lo, rSign));
     if (!RoundsToHead(y.sin) || !RoundsToHead(y.cos))
         return SlowSinCos(ax);
-    return ApplyQuadrant(r.quadrant, r_sign, y.sin.hi, y.cos.hi);
+    return ApplyQuadrant(r.quadrant, rSign, y.sin.hi, y.cos.hi);
 }
 
 // Entries whose arguments come within 1/512 of 0, pi/2 or pi (at 804.25/512
@@ -579,10 +578,10 @@ T TableErrorBound(T tt)
     return tt * 0x1p-50 + 0x1p-75;
 }
 
-// ax + kSplitShift rounds ax to a multiple of 2^-36.
-constexpr double kSplitShift = 0x1.8p16;
+// ax + SplitShift rounds ax to a multiple of 2^-36.
+constexpr double SplitShift = 0x1.8p16;
 
-// The main path for arguments ax (a double, or Lanes of them) whose table
+// The main path for arguments ax (a double, or a Pair of them) whose table
 // entries have the parts given: the value of sin and cos rounded twice,
 // with the error bound added and subtracted. Where the two agree, that is
 // the correctly rounded result.
@@ -594,11 +593,11 @@ struct Bracket {
 template <class T>
 Bracket<T> SinCosBracket(T ax, T shifted, T sinHead, T sinTail, T cosHead, T cosTail)
 {
-    const T a = shifted - kIndexShift;
+    const T a = shifted - IndexShift;
     const T t = ax - a; // exact, |t| <= 2^-10
     // t = t1 + t2 exactly, t1 a multiple of 2^-36 (so of at most 26
     // significant bits, and 27-bit heads times t1 are exact), |t2| <= 2^-37.
-    const T axRounded = (ax + kSplitShift) - kSplitShift;
+    const T axRounded = (ax + SplitShift) - SplitShift;
     const T t1 = axRounded - a;
     const T t2 = ax - axRounded;
     const T tt = t * t;
@@ -622,8 +621,8 @@ Bracket<T> SinCosBracket(T ax, T shifted, T sinHead, T sinTail, T cosHead, T cos
 
 SinCosPair SinCosFromTable(double ax, double shifted, int i)
 {
-    const TableEntry& e = kTable[i];
-    const Bracket<double> y = SinCosBracket(ax, shifted, e.sin_head, e.sin_tail, e.cos_head, e.cos_tail);
+    const TableEntry& e = SinCosTable[i];
+    const Bracket<double> y = SinCosBracket(ax, shifted, e.sinHead, e.sinTail, e.cosHead, e.cosTail);
     if (y.sinHigh != y.sinLow || y.cosHigh != y.cosLow)
         return SlowSinCos(ax);
     return {y.sinHigh, y.cosHigh};
@@ -638,21 +637,21 @@ bool OnMainPath(double x, int i)
 // sin and cos of the arguments x, each stored at its place in sines and
 // cosines: the lanes on the main path all at once, the others (and
 // those the bracket leaves undecided) by SinCos.
-void LanesSinCos(Lanes x, double* sines, double* cosines, std::ptrdiff_t stride)
+void LanesSinCos(Pair x, double* sines, double* cosines, std::ptrdiff_t stride)
 {
-    const Lanes shifted = x + kIndexShift;
-    Lanes sinHead, sinTail, cosHead, cosTail;
+    const Pair shifted = x + IndexShift;
+    Pair sinHead, sinTail, cosHead, cosTail;
     bool main[LaneCount];
     for (int l = 0; l < LaneCount; ++l) {
         const int i = TableIndex(shifted[l]);
         main[l] = OnMainPath(x[l], i);
-        const TableEntry& e = kTable[main[l] ? i : 0];
-        sinHead[l] = e.sin_head;
-        sinTail[l] = e.sin_tail;
-        cosHead[l] = e.cos_head;
-        cosTail[l] = e.cos_tail;
+        const TableEntry& e = SinCosTable[main[l] ? i : 0];
+        sinHead[l] = e.sinHead;
+        sinTail[l] = e.sinTail;
+        cosHead[l] = e.cosHead;
+        cosTail[l] = e.cosTail;
     }
-    const Bracket<Lanes> y = SinCosBracket(x, shifted, sinHead, sinTail, cosHead, cosTail);
+    const Bracket<Pair> y = SinCosBracket(x, shifted, sinHead, sinTail, cosHead, cosTail);
     for (int l = 0; l < LaneCount; ++l) {
         double* sine = sines + l * stride;
         double* cosine = cosines + l * stride;
@@ -681,7 +680,7 @@ void SinCos(double x, double* sine, double* cosine)
         *cosine = 1.0;
         return;
     }
-    const double shifted = ax + kIndexShift;
+    const double shifted = ax + IndexShift;
     const int i = TableIndex(shifted);
     const SinCosPair result = NearZeroOfSinOrCos(i) ? SinCosNearZeros(ax) : SinCosFromTable(ax, shifted, i);
     *sine = FlipSignIf(result.sin, SignBitOf(x));
@@ -693,7 +692,7 @@ void SinCosMultiples(double step, int count, double* sines, double* cosines, int
     const std::ptrdiff_t lanesApart = stride;
     int k = 0;
     for (; k + LaneCount <= count; k += LaneCount) {
-        Lanes x;
+        Pair x;
         for (int l = 0; l < LaneCount; ++l)
             x[l] = static_cast<double>(k + l) * step;
         const std::ptrdiff_t at = k * lanesApart;
