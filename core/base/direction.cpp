@@ -1,3 +1,4 @@
+// How a run picks its direction: from the file name it was invoked under.
 #include "base/direction.h"
 
 int DirectionFromPath(const char* path)

@@ -1,3 +1,4 @@
+// The fatal-error routine of every tool.
 #include "base/error.h"
 
 #include <cstdio>

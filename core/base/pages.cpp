@@ -1,3 +1,4 @@
+// Huge-page advice for the large blocks (Linux only; elsewhere nothing).
 #include "base/pages.h"
 
 #include <cstdint>

@@ -1,3 +1,5 @@
+// Allocating the tools' sample blocks and pointer tables, with byte counts
+// that cannot wrap around.
 #include "base/storage.h"
 
 #include "base/error.h"

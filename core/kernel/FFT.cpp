@@ -1,3 +1,5 @@
+// The kernel's entry points, SetUpFFT, FFT and ClearFFT, and the choice of
+// the instruction set (the path) that the transforms run on.
 #include "kernel/FFT.h"
 
 #include "base/pages.h"

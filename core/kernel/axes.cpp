@@ -1,3 +1,4 @@
+// The twiddle table of each axis, and the column pass of planes and boxes.
 #include "kernel/axes.h"
 
 #include "base/error.h"
