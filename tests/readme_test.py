@@ -88,7 +88,9 @@ class Readme(unittest.TestCase):
 
     def test_first_lines_are_the_build_and_a_tool_on_an_example(self):
         first = [line.split("#")[0].strip() for line in self.blocks[0] if line.strip()]
-        self.assertEqual(first[0], ".ci/run")
+        # The first is the native build and test, a script of the repository
+        # that .ci/run runs as the README states it.
+        self.assertTrue(os.access(os.path.join(ROOT, first[0]), os.X_OK), first[0])
         self.assertEqual(len(first), 2)
         result = subprocess.run(["sh", "-c", first[1]], cwd=self.folder, stdin=subprocess.DEVNULL,
                                 stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=60)
