@@ -159,21 +159,24 @@ std::uint64_t DigitsBeforeValue(const char* last, int count)
 
 #endif
 
-// The value of the count (at most 19) digits at first.
+// The value of the count digits at first, one at a time.
+std::uint64_t FewDigitsValue(const char* first, int count)
+{
+    std::uint64_t value = 0;
+    for (int i = 0; i < count; ++i)
+        value = value * 10 + static_cast<unsigned>(first[i] - '0');
+    return value;
+}
+
+// The value of the count (at most 19) digits at first: a few at a time
+// when they are few, else the last sixteen at once.
 std::uint64_t DigitsValue(const char* first, int count)
 {
-    if (count <= 2) {
-        std::uint64_t value = 0;
-        for (int i = 0; i < count; ++i)
-            value = value * 10 + static_cast<unsigned>(first[i] - '0');
-        return value;
-    }
+    if (count <= 3)
+        return FewDigitsValue(first, count);
     if (count <= 16)
         return DigitsBeforeValue(first + count, count);
-    std::uint64_t leading = 0;
-    for (int i = 0; i < count - 16; ++i)
-        leading = leading * 10 + static_cast<unsigned>(first[i] - '0');
-    return leading * PowersOfTen[16] + DigitsBeforeValue(first + count, 16);
+    return FewDigitsValue(first, count - 16) * PowersOfTen[16] + DigitsBeforeValue(first + count, 16);
 }
 
 // mantissa * 10^exponent correctly rounded, as ScanSample gives it: by one
