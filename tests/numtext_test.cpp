@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cfloat>
 #include <cmath>
@@ -46,9 +47,34 @@ Scan ScanWith(Reader read, const std::string& line)
     return {count, std::bit_cast<std::uint64_t>(re), std::bit_cast<std::uint64_t>(im)};
 }
 
-// Reads line with ScanSample on its own, and inside a buffer where digits
-// follow its terminating zero and may be read too; a difference between the
-// two shows as count 99.
+// Reads line the way the stream reads a common sample line: within a
+// buffer with digits before it and after its newline (one is added where it
+// has none), all of which ScanCommonSampleLine may read. Returns false when
+// the line is not taken, or when it ends where its first newline does not;
+// else stores what ScanSample would give.
+bool ScanCommonLine(const std::string& line, Scan* scan)
+{
+    const std::size_t newline = line.find('\n');
+    if (newline != std::string::npos && newline + 1 != line.size())
+        return false;
+    const std::string before(CommonLineLookBehind, '7');
+    std::string buffer = before + line + (newline == std::string::npos ? "\n" : "");
+    buffer.resize(std::max(buffer.size(), before.size() + CommonLineReach), '3');
+    const char* text = buffer.c_str() + before.size();
+    int count = 0;
+    double re = std::bit_cast<double>(U), im = std::bit_cast<double>(U);
+    const char* end = ScanCommonSampleLine(text, &count, &re, &im);
+    if (end == nullptr)
+        return false;
+    const bool endsAtNewline = end == buffer.c_str() + before.size() + line.size() + (newline == std::string::npos);
+    *scan = {endsAtNewline ? count : 98, std::bit_cast<std::uint64_t>(re),
+             count == 2 ? std::bit_cast<std::uint64_t>(im) : U};
+    return true;
+}
+
+// Reads line with ScanSample on its own, inside a buffer where digits
+// follow its terminating zero and may be read too, and as a common sample
+// line where it is one; a difference shows as count 99.
 Scan ScanWithNumtext(const std::string& line)
 {
     const Scan alone =
@@ -58,6 +84,9 @@ Scan ScanWithNumtext(const std::string& line)
         ScanWith([&](const char*, double* re,
                      double* im) { return ScanSample(buffer.c_str(), buffer.c_str() + buffer.size(), re, im); },
                  line);
+    Scan common = alone;
+    if (ScanCommonLine(line, &common) && !(common == alone))
+        return Scan{99, common.re, common.im};
     return alone == inBuffer ? alone : Scan{99, inBuffer.re, inBuffer.im};
 }
 
@@ -624,6 +653,49 @@ TEST(ScanSampleAgainstGlibc, ShortMantissasWithSmallExponents)
                       static_cast<int>(Uniform(random, -25, 40)), mantissa, zeros.c_str(),
                       static_cast<int>(Uniform(random, -25, 40)));
         return std::string(line);
+    });
+}
+
+// A plain decimal of 1 to 25 digits, the point anywhere in them or absent,
+// maybe signed, maybe with an exponent of any length and sign; or, for
+// exact ties, an integer halfway between two doubles above 2^53.
+std::string RandomPlainDecimal(Random& random)
+{
+    if (Uniform(random, 0, 7) == 0) {
+        const auto odd = static_cast<unsigned long long>(2 * Uniform(random, 1LL << 52, (1LL << 53) - 1) + 1);
+        return Pick(random, {"", "-"}) + std::to_string(odd << Uniform(random, 0, 10)) + Pick(random, {"", ".", "e0"});
+    }
+    std::string text(static_cast<std::size_t>(Uniform(random, 1, 25)), '0');
+    for (char& c : text) // many zeros, for leading and trailing ones
+        c = Uniform(random, 0, 2) == 0 ? '0' : static_cast<char>('0' + Uniform(random, 0, 9));
+    const long long point = Uniform(random, -1, static_cast<long long>(text.size()));
+    if (point >= 0)
+        text = text.substr(0, static_cast<std::size_t>(point)) + "." + text.substr(static_cast<std::size_t>(point));
+    text = Pick(random, {"", "", "-", "+"}) + text;
+    if (Uniform(random, 0, 2) == 0)
+        return text;
+    const long long ranges[][2] = {{0, 25}, {280, 330}, {-345, -290}, {-30, 0}};
+    const auto* range = ranges[Uniform(random, 0, 3)];
+    const long long exponent = Uniform(random, range[0], range[1]);
+    const std::string sign = exponent < 0 ? "-" : Pick(random, {"", "+"});
+    const std::string zeros(static_cast<std::size_t>(Uniform(random, 0, 1) * Uniform(random, 0, 6)), '0');
+    return text + Pick(random, {"e", "E"}) + sign + zeros + std::to_string(exponent < 0 ? -exponent : exponent);
+}
+
+// Lines of one or two plain decimals between spaces and tabs, ending in
+// LF, CR LF, other white space, more text or nothing, with now and then a
+// form the common-line reader leaves to ScanSample.
+TEST(ScanSampleAgainstGlibc, PlainDecimalLines)
+{
+    Random random(23);
+    CompareScans("plain decimal lines", Scaled(300000), [&] {
+        const auto blanks = [&] { return Pick(random, {"", " ", "\t", "  ", " \t "}); };
+        std::string line = blanks() + RandomPlainDecimal(random);
+        if (Uniform(random, 0, 3) != 0)
+            line += Pick(random, {" ", "\t", " ", "\t\t", "\r", ","}) + blanks() +
+                    (Uniform(random, 0, 15) == 0 ? RandomToken(random) : RandomPlainDecimal(random));
+        return line + blanks() +
+               Pick(random, {"\n", "\n", "\r\n", "\r\n", "", "\r", " x\n", "0x1\n", ".5\n", "e\n", "\v\n"});
     });
 }
 

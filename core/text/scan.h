@@ -19,6 +19,19 @@ int ScanSample(const char* line, double* re, double* im);
 // then taken several at a time.
 int ScanSample(const char* line, const char* readableEnd, double* re, double* im);
 
+// Reads the common sample line at line: one or two plain decimals
+// ("[+-]digits[.digits][(e|E)[+-]digits]", at most 19 digits before the
+// exponent) after optional spaces or tabs, separated by spaces or tabs,
+// the line ending in LF or CR LF (after the second number any text may come
+// first). Stores *count (1 or 2) and the values as ScanSample does and
+// returns the end of the line (just past its newline); returns nullptr for
+// any other line, which ScanSample then reads, and *count, *re and *im are
+// then unspecified. Reads the bytes from CommonLineLookBehind before line
+// to CommonLineReach after it, and takes only lines that end within them.
+constexpr std::size_t CommonLineLookBehind = 32;
+constexpr std::size_t CommonLineReach = 128;
+const char* ScanCommonSampleLine(const char* line, int* count, double* re, double* im);
+
 // Reads up to count (1 to 3) decimal integers the way
 // sscanf(line, "%d %d %d") does, except that a value outside the range of
 // int does not convert. Returns the number converted, or -1 when the line

@@ -188,8 +188,38 @@ void ReadHeader(int count, int* extents)
     }
 }
 
+namespace {
+
+// Reads the next line as ReadLine would and stores its sample when it is a
+// common sample line (ScanCommonSampleLine) lying wholly in the input at
+// hand, with room before it for the reader's look-behind. Returns false,
+// having consumed nothing, for any other line.
+bool ReadCommonSample(Complex* sample)
+{
+    const std::size_t start = lineEnd;
+    if (start < CommonLineLookBehind || dataEnd - start < CommonLineReach)
+        return false;
+    inputBlock[start] = byteAfterLine;
+    int count;
+    double re = 0.0;
+    double im = 0.0;
+    const char* end = ScanCommonSampleLine(inputBlock + start, &count, &re, &im);
+    if (end == nullptr)
+        return false;
+    lineStart = start;
+    lineEnd = static_cast<std::size_t>(end - inputBlock);
+    byteAfterLine = inputBlock[lineEnd];
+    inputBlock[lineEnd] = '\0';
+    *sample = Complex{re, count == 2 ? im : 0.0};
+    return true;
+}
+
+} // namespace
+
 void ReadSample(Complex* sample)
 {
+    if (ReadCommonSample(sample))
+        return;
     const char* line = ReadLine();
     if (line == nullptr)
         Error(DataReadError);

@@ -3,7 +3,8 @@
 // bits in every value it converts (NaN payloads and signed zeros included),
 // and an imaginary part it does not convert must be left alone. It must
 // read the line the same inside a buffer where digits follow its end and
-// may be read too, as the tools' input block holds it.
+// may be read too, as the tools' input block holds it; and where the line
+// is a common sample line, ScanCommonSampleLine must read it the same.
 #include "text/scan.h"
 
 #include <cstdint>
@@ -69,5 +70,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int inBuffer = ScanSample(buffer.c_str(), buffer.c_str() + buffer.size(), &bufferRe, &bufferIm);
     if (inBuffer != got || Bits(bufferRe) != Bits(re) || Bits(bufferIm) != Bits(im))
         Mismatch(line, "inside a buffer", inBuffer, got, bufferRe, re);
+
+    // As the stream holds it: digits before the line, a newline after its
+    // text (up to its first newline) and digits after that.
+    const std::string text = line.substr(0, line.find('\n'));
+    std::string block = std::string(CommonLineLookBehind, '7') + text + '\n';
+    if (block.size() < CommonLineLookBehind + CommonLineReach)
+        block.resize(CommonLineLookBehind + CommonLineReach, '3');
+    const char* start = block.c_str() + CommonLineLookBehind;
+    const int wantCommon = std::sscanf((text + '\n').c_str(), "%lf %lf", &wantRe, &wantIm);
+    int count = 0;
+    double commonRe = untouchedRe, commonIm = untouchedIm;
+    const char* end = ScanCommonSampleLine(start, &count, &commonRe, &commonIm);
+    if (end != nullptr) {
+        if (count != wantCommon || end != start + text.size() + 1)
+            Mismatch(text, "common line count or end", count, wantCommon, commonRe, wantRe);
+        if (Bits(commonRe) != Bits(wantRe) || (count == 2 && Bits(commonIm) != Bits(wantIm)))
+            Mismatch(text, "common line value", count, wantCommon, commonRe, wantRe);
+    }
     return 0;
 }

@@ -1,0 +1,287 @@
+// Reading the common sample line fast: one or two plain decimals of at most
+// 19 digits, separated by spaces or tabs, ending in a newline. Such a line
+// is read as ScanSample reads it, with far fewer steps: the digit runs are
+// found sixteen bytes at a time, sixteen digits are converted in one go, and
+// each number is rounded by one Eisel-Lemire step (fast_float's
+// compute_float) or, where both factors are exact, one double operation.
+// Everything else (hexadecimal, inf and nan, partial numbers such as "1e+",
+// longer digit runs, other white space) is left to ScanSample.
+//
+// Multi-byte loads are taken as little-endian words (swapped on a big-endian
+// processor), so every processor finds the same digits.
+#include "text/scan.h"
+
+#if !defined(__SSE2__)
+#include "text/digits.h"
+#endif
+
+#include <fast_float/fast_float.h>
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#if defined(__FLT_EVAL_METHOD__) && __FLT_EVAL_METHOD__ != 0
+#error "scan_common.cpp needs double arithmetic that rounds once (on 32-bit x86: -msse2 -mfpmath=sse)"
+#endif
+
+namespace {
+
+using Binary64 = fast_float::binary_format<double>;
+
+// A number may start this far into the line at most; with its sign, 32
+// bytes of digit search and a five-digit exponent it ends well before
+// CommonLineReach.
+constexpr std::ptrdiff_t LatestNumberStart = 64;
+// Significant digits that a 64-bit mantissa holds exactly.
+constexpr int MaxMantissaDigits = 19;
+// Exponent digits read here; longer exponents go to ScanSample.
+constexpr int MaxExponentDigits = 5;
+
+constexpr std::uint64_t PowersOfTen[] = {1u,
+                                         10u,
+                                         100u,
+                                         1000u,
+                                         10000u,
+                                         100000u,
+                                         1000000u,
+                                         10000000u,
+                                         100000000u,
+                                         1000000000u,
+                                         10000000000u,
+                                         100000000000u,
+                                         1000000000000u,
+                                         10000000000000u,
+                                         100000000000000u,
+                                         1000000000000000u,
+                                         10000000000000000u,
+                                         100000000000000000u,
+                                         1000000000000000000u,
+                                         10000000000000000000u};
+
+bool IsDigit(char c)
+{
+    return static_cast<unsigned char>(c - '0') < 10;
+}
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+#if defined(__SSE2__)
+
+// Bit i set where p[i] is a decimal digit, for p[0..15].
+unsigned SixteenDigitFlags(const char* p)
+{
+    const __m128i values = _mm_sub_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), _mm_set1_epi8('0'));
+    const __m128i isDigit = _mm_cmpeq_epi8(_mm_min_epu8(values, _mm_set1_epi8(9)), values);
+    return static_cast<unsigned>(_mm_movemask_epi8(isDigit));
+}
+
+// The value of the count (0 to 16) digits that end at last (exclusive).
+// Reads the sixteen bytes before last; those before the digits count as 0.
+std::uint64_t DigitsBeforeValue(const char* last, int count)
+{
+    const __m128i positions = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+    const __m128i taken = _mm_cmpgt_epi8(positions, _mm_set1_epi8(static_cast<char>(15 - count)));
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(last - 16));
+    const __m128i digits = _mm_and_si128(_mm_sub_epi8(bytes, _mm_set1_epi8('0')), taken);
+    // Joined as in EightDigitsValue: pairs in 16-bit lanes, fours in 32-bit
+    // lanes, then the two halves of eight.
+    const __m128i tens = _mm_mullo_epi16(_mm_and_si128(digits, _mm_set1_epi16(0xff)), _mm_set1_epi16(10));
+    const __m128i pairs = _mm_add_epi16(tens, _mm_srli_epi16(digits, 8));
+    const __m128i fours = _mm_madd_epi16(pairs, _mm_set1_epi32(100 | 1 << 16));
+    const __m128i fourPairs = _mm_packs_epi32(fours, fours);
+    const __m128i eights = _mm_madd_epi16(fourPairs, _mm_set1_epi32(10000 | 1 << 16));
+    const auto high = static_cast<std::uint32_t>(_mm_cvtsi128_si32(eights));
+    const auto low = static_cast<std::uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(eights, 4)));
+    return std::uint64_t(high) * 100000000 + low;
+}
+
+#else
+
+// The eight bytes at p as a word, p[0] in the lowest byte.
+std::uint64_t LoadLowByteFirst(const char* p)
+{
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    if constexpr (std::endian::native == std::endian::big)
+        word = ByteSwapped(word);
+    return word;
+}
+
+// The value of eight digit values (0 to 9), the first in the lowest byte:
+// neighbouring bytes are joined into pairs, pairs into fours, fours into
+// the eight, each step one multiplication that leaves no lane overflowing.
+std::uint64_t EightDigitsValue(std::uint64_t digits)
+{
+    const std::uint64_t pairs = (digits * 10 + (digits >> 8)) & 0x00ff00ff00ff00ffu;
+    const std::uint64_t fours = (pairs * (100 << 16 | 1) >> 16) & 0x0000ffff0000ffffu;
+    return (fours * (std::uint64_t(10000) << 32 | 1)) >> 32;
+}
+
+// Bit i set where byte i of word is a decimal digit, for the eight bytes:
+// each byte without its top bit is compared with '0' and '9' by an addition
+// that sets the top bit when it reaches the bound, and cannot carry into the
+// next byte; the top bits are then gathered into the lowest eight bits.
+unsigned EightDigitFlags(std::uint64_t word)
+{
+    constexpr std::uint64_t TopBits = 0x8080808080808080u;
+    const std::uint64_t low7 = word & ~TopBits;
+    const std::uint64_t atLeastZero = low7 + 0x5050505050505050u; // 0x80 - '0'
+    const std::uint64_t aboveNine = low7 + 0x4646464646464646u;   // 0x80 - '9' - 1
+    const std::uint64_t digits = atLeastZero & ~aboveNine & ~word & TopBits;
+    return static_cast<unsigned>(((digits >> 7) * 0x0102040810204080u) >> 56);
+}
+
+unsigned SixteenDigitFlags(const char* p)
+{
+    return EightDigitFlags(LoadLowByteFirst(p)) | EightDigitFlags(LoadLowByteFirst(p + 8)) << 8;
+}
+
+// The value of the count (0 to 8) digits that end at last (exclusive).
+std::uint64_t EightDigitsBeforeValue(const char* last, int count)
+{
+    const std::uint64_t taken = count == 0 ? 0 : ~std::uint64_t(0) << (64 - 8 * count);
+    return EightDigitsValue((LoadLowByteFirst(last - 8) ^ 0x3030303030303030u) & taken);
+}
+
+std::uint64_t DigitsBeforeValue(const char* last, int count)
+{
+    const int low = count < 8 ? count : 8;
+    return EightDigitsBeforeValue(last - 8, count - low) * 100000000 + EightDigitsBeforeValue(last, low);
+}
+
+#endif
+
+// The value of the count digits at first, one at a time.
+std::uint64_t FewDigitsValue(const char* first, int count)
+{
+    std::uint64_t value = 0;
+    for (int i = 0; i < count; ++i)
+        value = value * 10 + static_cast<unsigned>(first[i] - '0');
+    return value;
+}
+
+// The value of the count (at most 19) digits at first: a few at a time
+// when they are few, else the last sixteen at once.
+std::uint64_t DigitsValue(const char* first, int count)
+{
+    if (count <= 3)
+        return FewDigitsValue(first, count);
+    if (count <= 16)
+        return DigitsBeforeValue(first + count, count);
+    return FewDigitsValue(first, count - 16) * PowersOfTen[16] + DigitsBeforeValue(first + count, 16);
+}
+
+// mantissa * 10^exponent correctly rounded, as ScanSample gives it: by one
+// double operation where both factors are exact (Clinger), else by
+// Eisel-Lemire. Returns false where that cannot decide.
+bool RoundDecimal(std::uint64_t mantissa, int exponent, double* value)
+{
+    if (mantissa <= Binary64::max_mantissa_fast_path() && exponent >= Binary64::min_exponent_fast_path() &&
+        exponent <= Binary64::max_exponent_fast_path()) {
+        const double scaled = static_cast<double>(mantissa);
+        const double scale = Binary64::exact_power_of_ten(exponent < 0 ? -exponent : exponent);
+        *value = exponent < 0 ? scaled / scale : scaled * scale;
+        return true;
+    }
+    const fast_float::adjusted_mantissa rounded = fast_float::compute_float<Binary64>(exponent, mantissa);
+    if (rounded.power2 < 0)
+        return false;
+    fast_float::to_float(false, rounded, *value);
+    return true;
+}
+
+// Reads "[+-]digits[.digits][(e|E)[+-]digits]" at p with at most 19 digits
+// before the exponent and at least one, and at most five exponent digits.
+// Stores the value and returns the end of the number, or nullptr for any
+// other form. Reads up to 33 bytes from p and 16 before it.
+const char* ScanCommonNumber(const char* p, double* value)
+{
+    const bool negative = *p == '-';
+    if (*p == '-' || *p == '+')
+        ++p;
+    const std::uint64_t digits = SixteenDigitFlags(p) | SixteenDigitFlags(p + 16) << 16;
+    const int integerDigits = std::countr_zero(~digits);
+    const char* end = p + integerDigits;
+    int fractionDigits = 0;
+    if (*end == '.') {
+        fractionDigits = std::countr_zero(~(digits >> (integerDigits + 1)));
+        end += 1 + fractionDigits;
+    }
+    // A run that reaches the end of the 32 flags has more than 19 digits.
+    const int digitCount = integerDigits + fractionDigits;
+    if (digitCount == 0 || digitCount > MaxMantissaDigits)
+        return nullptr;
+    const std::uint64_t mantissa =
+        DigitsValue(p, integerDigits) * PowersOfTen[fractionDigits] + DigitsValue(end - fractionDigits, fractionDigits);
+    int exponent = -fractionDigits;
+    if ((*end | 0x20) == 'e') {
+        const char* e = end + 1;
+        const bool negativeExponent = *e == '-';
+        if (*e == '-' || *e == '+')
+            ++e;
+        const char* const exponentDigits = e;
+        int written = 0;
+        for (; IsDigit(*e) && e - exponentDigits < MaxExponentDigits; ++e)
+            written = written * 10 + (*e - '0');
+        if (e == exponentDigits || IsDigit(*e))
+            return nullptr;
+        exponent += negativeExponent ? -written : written;
+        end = e;
+    }
+    if ((*end | 0x20) == 'x') // "0x" would be hexadecimal
+        return nullptr;
+    double magnitude;
+    if (!RoundDecimal(mantissa, exponent, &magnitude))
+        return nullptr;
+    *value = negative ? -magnitude : magnitude;
+    return end;
+}
+
+const char* SkipBlanks(const char* p, const char* limit)
+{
+    while (p < limit && IsBlank(*p))
+        ++p;
+    return p;
+}
+
+// The end of the line when p is at its newline (LF or CR LF), else nullptr.
+const char* AfterNewline(const char* p)
+{
+    if (p[0] == '\n')
+        return p + 1;
+    return p[0] == '\r' && p[1] == '\n' ? p + 2 : nullptr;
+}
+
+} // namespace
+
+const char* ScanCommonSampleLine(const char* line, int* count, double* re, double* im)
+{
+    const char* const latestStart = line + LatestNumberStart;
+    const char* p = ScanCommonNumber(SkipBlanks(line, latestStart), re);
+    if (p == nullptr)
+        return nullptr;
+    *count = 1;
+    if (const char* end = AfterNewline(p))
+        return end;
+    if (!IsBlank(*p))
+        return nullptr;
+    p = SkipBlanks(p, latestStart);
+    if (const char* end = AfterNewline(p))
+        return end;
+    p = ScanCommonNumber(p, im);
+    if (p == nullptr)
+        return nullptr;
+    *count = 2;
+    if (*p == '\n')
+        return p + 1;
+    const void* newline = std::memchr(p, '\n', static_cast<std::size_t>(line + CommonLineReach - p));
+    return newline != nullptr ? static_cast<const char*>(newline) + 1 : nullptr;
+}
