@@ -188,38 +188,8 @@ void ReadHeader(int count, int* extents)
     }
 }
 
-namespace {
-
-// Reads the next line as ReadLine would and stores its sample when it is a
-// common sample line (ScanCommonSampleLine) lying wholly in the input at
-// hand, with room before it for the reader's look-behind. Returns false,
-// having consumed nothing, for any other line.
-bool ReadCommonSample(Complex* sample)
-{
-    const std::size_t start = lineEnd;
-    if (start < CommonLineLookBehind || dataEnd - start < CommonLineReach)
-        return false;
-    inputBlock[start] = byteAfterLine;
-    int count;
-    double re = 0.0;
-    double im = 0.0;
-    const char* end = ScanCommonSampleLine(inputBlock + start, &count, &re, &im);
-    if (end == nullptr)
-        return false;
-    lineStart = start;
-    lineEnd = static_cast<std::size_t>(end - inputBlock);
-    byteAfterLine = inputBlock[lineEnd];
-    inputBlock[lineEnd] = '\0';
-    *sample = Complex{re, count == 2 ? im : 0.0};
-    return true;
-}
-
-} // namespace
-
 void ReadSample(Complex* sample)
 {
-    if (ReadCommonSample(sample))
-        return;
     const char* line = ReadLine();
     if (line == nullptr)
         Error(DataReadError);
@@ -230,10 +200,46 @@ void ReadSample(Complex* sample)
     *sample = Complex{re, im};
 }
 
+namespace {
+
+// Reads the lines that follow into samples[0..count-1] for as long as each
+// is a common sample line (ScanCommonSampleLine) lying wholly in the input
+// at hand, and returns how many it read. Each is then the current line, as
+// ReadLine would have left it; the first other line is left unread.
+int ReadCommonSamples(Complex* samples, int count)
+{
+    std::size_t start = lineEnd;
+    std::size_t lastStart = lineStart;
+    inputBlock[start] = byteAfterLine;
+    int read = 0;
+    for (; read < count && start >= CommonLineLookBehind && dataEnd - start >= CommonLineReach; ++read) {
+        int numbers = 0;
+        double re = 0.0;
+        double im = 0.0;
+        const char* end = ScanCommonSampleLine(inputBlock + start, &numbers, &re, &im);
+        if (end == nullptr)
+            break;
+        samples[read] = Complex{re, numbers == 2 ? im : 0.0};
+        lastStart = start;
+        start = static_cast<std::size_t>(end - inputBlock);
+    }
+    lineStart = lastStart;
+    lineEnd = start;
+    byteAfterLine = inputBlock[start];
+    inputBlock[start] = '\0';
+    return read;
+}
+
+} // namespace
+
 void ReadRow(Complex* row, int declared, int padded)
 {
-    for (int i = 0; i < declared && i < padded; ++i)
-        ReadSample(&row[i]);
+    const int count = declared < padded ? declared : padded;
+    for (int i = 0; i < count;) {
+        i += ReadCommonSamples(row + i, count - i);
+        if (i < count)
+            ReadSample(&row[i++]);
+    }
     if (declared < padded)
         ZeroSamples(row + declared, padded - declared);
 }
