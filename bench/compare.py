@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """End-to-end speed of the tools beside the FFTW yardstick filter.
 
-    bench/compare.py [--build build] [--repeat 3] [--cases REGEX] [--keep DIR]
+    bench/compare.py [--build build] [--repeat 3] [--cases REGEX] [--path avx2] [--keep DIR]
 
 Runs ours and the yardstick (build/bench/fftw*, from bench/fftw_filter.cpp)
 interleaved, --repeat times each, on every case: spekline 2^20 and 1000003
@@ -13,7 +13,9 @@ the median wall time in ns per padded sample for both and their ratio, the
 peak resident memory of both (ours also as MiB above its sample block and
 twiddle tables), and ours split into reading, tables, transform and printing
 (from the build/bench/*_phases programs, see bench/phase_timer.cpp).
-Compare figures within one run: the machine is shared and noisy.
+--path avx2 times the build/bench/*_avx2 copies of ours instead, which take
+the AVX2 path of the kernel (bench/avx2_path.cpp) on a processor that also
+has AVX-512. Compare figures within one run: the machine is shared and noisy.
 """
 import argparse
 import os
@@ -41,6 +43,16 @@ def padded(extent):
     while n < extent:
         n *= 2
     return n
+
+
+def program_path(build, name, path="default"):
+    """Where the build keeps program name (a tool or a *_phases program,
+    either direction) for the kernel path chosen: "default" or "avx2"."""
+    if path == "avx2":
+        return os.path.join(build, "bench", name + "_avx2")
+    if name.endswith("_phases"):
+        return os.path.join(build, "bench", name)
+    return os.path.join(build, name)
 
 
 def run(program, input_path, stderr=subprocess.DEVNULL):
@@ -99,10 +111,10 @@ def phases(text):
     return [float(v) / 1000 for v in match.groups()]
 
 
-def measure(build, tool, prefix, input_path, repeat):
-    ours = os.path.join(build, prefix + tool)
+def measure(build, tool, prefix, input_path, repeat, path):
+    ours = program_path(build, prefix + tool, path)
     yardstick = os.path.join(build, "bench", prefix + YARDSTICK[tool])
-    split = os.path.join(build, "bench", prefix + tool + "_phases")
+    split = program_path(build, prefix + tool + "_phases", path)
     times = {"ours": [], "yard": []}
     peaks = {"ours": 0, "yard": 0}
     parts = []
@@ -121,6 +133,8 @@ def main():
     parser.add_argument("--build", default="build")
     parser.add_argument("--repeat", type=int, default=3)
     parser.add_argument("--cases", default="", help="only cases whose name matches this regular expression")
+    parser.add_argument("--path", choices=["default", "avx2"], default="default",
+                        help="avx2: time the build/bench/*_avx2 copies of ours, which take the AVX2 path")
     parser.add_argument("--keep", help="folder for the input files, kept between runs (default: a temporary one)")
     args = parser.parse_args()
     folder = args.keep or tempfile.mkdtemp(prefix="spek-bench-")
@@ -135,8 +149,8 @@ def main():
         if not any(re.search(args.cases, "%s, %s" % (shape, label)) for label, _, _ in VARIANTS):
             continue
         paths = make_inputs(folder, tool, extents, args.build)
-        check_yardstick(os.path.join(args.build, tool), os.path.join(args.build, "bench", YARDSTICK[tool]),
-                        paths["random17"])
+        check_yardstick(program_path(args.build, tool, args.path),
+                        os.path.join(args.build, "bench", YARDSTICK[tool]), paths["random17"])
         samples = 1
         for extent in extents:
             samples *= padded(extent)
@@ -145,7 +159,7 @@ def main():
             name = "%s, %s" % (shape, label)
             if not re.search(args.cases, name):
                 continue
-            ours, yard, peaks, split = measure(args.build, tool, prefix, paths[kind], args.repeat)
+            ours, yard, peaks, split = measure(args.build, tool, prefix, paths[kind], args.repeat, args.path)
             ratios.append(ours / yard)
             per = 1e9 / samples
             print("| %s | %.0f | %.0f | %.2f | %.1f (%+.1f) | %.1f | %.0f | %.0f | %.0f | %.0f |" % (
