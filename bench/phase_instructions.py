@@ -40,6 +40,7 @@ import sys
 import tempfile
 from collections import defaultdict
 
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from compare import VARIANTS, make_inputs, padded, program_path  # noqa: E402
 
