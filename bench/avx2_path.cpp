@@ -3,7 +3,7 @@
 // that has AVX2 but not AVX-512, before main starts. The tools themselves
 // always take the widest path the processor has. FFT.cpp's path choice is
 // constant-initialised, so this runs after it whatever the link order.
-#include "FFT.h"
+#include "kernel/FFT.h"
 
 namespace {
 
