@@ -17,9 +17,10 @@ for reading (all ReadRow calls), tables (all SetUpFFT calls), transform
 (WriteDimensions, WriteSample and FinishOutput) and the whole run; "other"
 is the rest: start-up, header, allocation, zero fill of whole rows and
 planes, exit. The second gives the cost of one call: ReadRow per sample
-line read, ScanSample and ScanDouble per number parsed, WriteSample per
-line printed, PrintFixed16 per number printed, SinCosMultiples per twiddle
-table entry.
+line read, the common-line reader (ScanCommonSampleLine) per line it was
+given and the share of lines it took, ScanSample per line left to it,
+WriteSample per line printed, PrintFixed16 per number printed,
+SinCosMultiples per twiddle table entry.
 
 Costs are callgrind's inclusive costs of call edges, read from its output
 file: a phase is the sum over the calls into its functions from callers
@@ -56,8 +57,8 @@ PHASES = {
     "printing": ["WriteDimensions(int, int const*)", "WriteSample(Complex const&)", "FinishOutput()"],
 }
 READ_ROW = "ReadRow(Complex*, int, int)"
+SCAN_COMMON = "ScanCommonSampleLine(char const*, int*, double*, double*)"
 SCAN_SAMPLE = "ScanSample(char const*, char const*, double*, double*)"
-SCAN_DOUBLE = "(anonymous namespace)::ScanDouble(char const*, char const*, double*)"
 WRITE_SAMPLE = "WriteSample(Complex const&)"
 PRINT_FIXED = "PrintFixed16(char*, double)"
 SIN_COS = "SinCosMultiples(double, int, double*, double*, int)"
@@ -201,7 +202,7 @@ def main():
             profile = callgrind(program_path(args.build, prefix + tool, args.path), paths[kind], scratch)
             # A renamed function would silently count as nothing.
             for function in [READ_ROW, "SetUpFFT(int, Complex**)", "FFT(int, Complex const*, Complex*, int)",
-                             WRITE_SAMPLE, SCAN_SAMPLE, PRINT_FIXED, SIN_COS]:
+                             WRITE_SAMPLE, SCAN_COMMON, PRINT_FIXED, SIN_COS]:
                 if not profile.has(function):
                     raise SystemExit("no calls to %s in the profile of %s" % (function, name))
             phases = [profile.cost_and_calls(names)[0] for names in PHASES.values()]
@@ -211,15 +212,14 @@ def main():
                 profile.total / samples))
 
             read_cost = profile.cost_and_calls([READ_ROW])[0]
-            scan_cost, scan_calls = profile.cost_and_calls([SCAN_SAMPLE])
-            double_cost, numbers = profile.cost_and_calls([SCAN_DOUBLE]) if profile.has(SCAN_DOUBLE) else (0, 0)
-            if not numbers:
-                numbers = 2 * scan_calls  # every input line here holds two numbers
+            common_cost, common_calls = profile.cost_and_calls([SCAN_COMMON])
+            scan_cost, scan_calls = profile.cost_and_calls([SCAN_SAMPLE]) if profile.has(SCAN_SAMPLE) else (0, 0)
+            taken = 100.0 * (lines - scan_calls) / lines
             write_cost, write_calls = profile.cost_and_calls([WRITE_SAMPLE])
             print_cost, print_calls = profile.cost_and_calls([PRINT_FIXED])
             sincos_cost = profile.cost_and_calls([SIN_COS])[0]
-            call_rows.append("| %s | %s | %s | %s | %s | %s | %s |" % (
-                name, per(read_cost, lines), per(scan_cost, numbers), per(double_cost, numbers),
+            call_rows.append("| %s | %s | %s (%.1f %%) | %s | %s | %s | %s |" % (
+                name, per(read_cost, lines), per(common_cost, common_calls), taken, per(scan_cost, scan_calls),
                 per(write_cost, write_calls), per(print_cost, print_calls), per(sincos_cost, entries)))
             print("%s: %d instructions" % (name, profile.total), file=sys.stderr, flush=True)
 
@@ -228,7 +228,8 @@ def main():
     print("|---|---|---|---|---|---|---|")
     print("\n".join(phase_rows))
     print("\nInstructions per call or item\n")
-    print("| case | ReadRow per line | ScanSample per number | ScanDouble per number | WriteSample per line "
+    print("| case | ReadRow per line | common reader per line (lines taken) | ScanSample per line left to it "
+          "| WriteSample per line "
           "| PrintFixed16 per number | SinCosMultiples per entry |")
     print("|---|---|---|---|---|---|---|")
     print("\n".join(call_rows))
