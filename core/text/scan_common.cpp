@@ -198,8 +198,19 @@ bool RoundDecimal(std::uint64_t mantissa, int exponent, double* value)
     return true;
 }
 
-// Reads "[+-]digits[.digits][(e|E)[+-]digits]" at p with at most 19 digits
-// before the exponent and at least one, and at most five exponent digits.
+// True when mantissa * 10^exponent rounds to the same double as value:
+// where it does for the end of [w, w + 1) too, every number in it does.
+bool RoundsAlike(std::uint64_t mantissa, int exponent, double value)
+{
+    double other;
+    return RoundDecimal(mantissa, exponent, &other) &&
+           std::bit_cast<std::uint64_t>(other) == std::bit_cast<std::uint64_t>(value);
+}
+
+// Reads "[+-]digits[.digits][(e|E)[+-]digits]" at p, shorter than 32 bytes
+// before the exponent, with at least one digit, at most 19 or a first 19
+// (without leading zeros) that decide the value, and at most five exponent
+// digits.
 // Stores the value and returns the end of the number, or nullptr for any
 // other form. Reads up to 33 bytes from p and 16 before it.
 const char* ScanCommonNumber(const char* p, double* value)
@@ -215,13 +226,20 @@ const char* ScanCommonNumber(const char* p, double* value)
         fractionDigits = std::countr_zero(~(digits >> (integerDigits + 1)));
         end += 1 + fractionDigits;
     }
-    // A run that reaches the end of the 32 flags has more than 19 digits.
+    // A run that reaches the end of the 32 flags may go on beyond them.
     const int digitCount = integerDigits + fractionDigits;
-    if (digitCount == 0 || digitCount > MaxMantissaDigits)
+    if (digitCount == 0 || end - p >= 32)
         return nullptr;
+    // Beyond 19 digits (the tools' own output from 1000 up), the first 19,
+    // without leading zeros, stand for the number: it lies in [w, w + 1)
+    // times their power of ten.
+    const bool truncated = digitCount > MaxMantissaDigits;
+    if (truncated && (*p == '0' || integerDigits > MaxMantissaDigits))
+        return nullptr;
+    const int fractionKept = truncated ? MaxMantissaDigits - integerDigits : fractionDigits;
     const std::uint64_t mantissa =
-        DigitsValue(p, integerDigits) * PowersOfTen[fractionDigits] + DigitsValue(end - fractionDigits, fractionDigits);
-    int exponent = -fractionDigits;
+        DigitsValue(p, integerDigits) * PowersOfTen[fractionKept] + DigitsValue(p + integerDigits + 1, fractionKept);
+    int exponent = -fractionKept;
     if ((*end | 0x20) == 'e') {
         const char* e = end + 1;
         const bool negativeExponent = *e == '-';
@@ -239,7 +257,7 @@ const char* ScanCommonNumber(const char* p, double* value)
     if ((*end | 0x20) == 'x') // "0x" would be hexadecimal
         return nullptr;
     double magnitude;
-    if (!RoundDecimal(mantissa, exponent, &magnitude))
+    if (!RoundDecimal(mantissa, exponent, &magnitude) || (truncated && !RoundsAlike(mantissa + 1, exponent, magnitude)))
         return nullptr;
     *value = negative ? -magnitude : magnitude;
     return end;
