@@ -315,6 +315,20 @@ std::vector<PrintCase> PrintCases()
             {100000000.25, "100000000.2500000000000000"},
             {4503599627370495.5, "4503599627370495.5000000000000000"},
             {0.1234567890123456, "0.1234567890123456"},
+            // Lines of two values from 1 to 10^8 take a path of their own:
+            // its ends, integer parts of one to eight digits, a tie at the
+            // 16th decimal, and a rounding that carries out of the last
+            // four digits.
+            {-1.0, "-1.0000000000000000"},
+            {std::nextafter(1.0, 0.0), "0.9999999999999999"},
+            {9999.5, "9999.5000000000000000"},
+            {std::nextafter(10000.0, 0.0), "9999.9999999999981810"},
+            {10000.25, "10000.2500000000000000"},
+            {-12345678.125, "-12345678.1250000000000000"},
+            {std::nextafter(1e8, 0.0), "99999999.9999999850988388"},
+            {1e8, "100000000.0000000000000000"},
+            {9999 + std::ldexp(3.0, -17), "9999.0000228881835938"},
+            {1.000000000002, "1.0000000000020000"},
             {std::ldexp(1.0, -12), "0.0002441406250000"}, // the fraction bits fill 64 bits, then more
             {-std::nextafter(std::ldexp(1.0, -12), 0.0), "-0.0002441406250000"},
             {std::ldexp(1.0, -17), "0.0000076293945312"}, // exact ties round to even
@@ -338,10 +352,22 @@ std::vector<PrintCase> PrintCases()
             {fromBits(0xffffffffffffffffu), "              -nan"}};
 }
 
+std::string PrintLineWithNumtext(std::pair<double, double> values)
+{
+    char text[MaxFixed16LineLength];
+    return std::string(text, PrintFixed16Line(text, values.first, values.second));
+}
+
 TEST(PrintFixed16, FormsOfEveryKind)
 {
     for (const PrintCase& c : PrintCases())
         EXPECT_EQ(PrintWithNumtext(c.value), c.text) << std::hexfloat << c.value;
+    // Every two cases as a line, in either order.
+    for (const PrintCase& first : PrintCases())
+        for (const PrintCase& second : PrintCases())
+            EXPECT_EQ(PrintLineWithNumtext({first.value, second.value}),
+                      std::string(first.text) + '\t' + second.text + '\n')
+                << std::hexfloat << first.value << " " << second.value;
     const std::string largest = PrintWithNumtext(-std::numeric_limits<double>::max());
     EXPECT_EQ(largest.substr(0, 12), "-17976931348");
     EXPECT_EQ(largest.size(), std::size_t{1 + 309 + 17});
@@ -453,6 +479,11 @@ std::string Show(double value)
     char text[40];
     std::snprintf(text, sizeof text, "%a", value);
     return text;
+}
+
+std::string Show(std::pair<double, double> values)
+{
+    return Show(values.first) + " " + Show(values.second);
 }
 
 // Compares count results of numtext and glibc on what makeInput returns,
@@ -719,11 +750,42 @@ TEST(ScanExtentsAgainstGlibc, RandomLines)
         [](const std::string& line) { return ScanExtentsWithGlibc(line.c_str()); });
 }
 
+std::string PrintLineWithGlibc(std::pair<double, double> values)
+{
+    char text[800];
+    return std::string(text, static_cast<std::size_t>(std::snprintf(text, sizeof text, "%18.16lf\t%18.16lf\n",
+                                                                    values.first, values.second)));
+}
+
+// Mostly what a line's own path prints (1 <= |value| < 10^8): integer parts
+// of every length with random fractions, fractions of a few decimals that
+// a double only nears (some round up out of their last four digits), and
+// ties at the 16th decimal; else any value.
+double RandomLineValue(Random& random)
+{
+    const double sign = Uniform(random, 0, 1) != 0 ? -1.0 : 1.0;
+    const long long largestIntegers[] = {9, 9999, 99999999};
+    const double integer = static_cast<double>(Uniform(random, 1, largestIntegers[Uniform(random, 0, 2)]));
+    switch (Uniform(random, 0, 4)) {
+    case 0: return sign * (integer + std::uniform_real_distribution<double>(0, 1)(random));
+    case 1: return sign * (integer + static_cast<double>(Uniform(random, 0, 999999)) * 1e-12);
+    case 2: return sign * (integer + std::ldexp(static_cast<double>(2 * Uniform(random, 0, 1 << 15) + 1), -17));
+    case 3:
+        return sign * std::ldexp(std::uniform_real_distribution<double>(1, 2)(random),
+                                 static_cast<int>(Uniform(random, -1, 27)));
+    default: return RandomDouble(random);
+    }
+}
+
 TEST(PrintFixed16AgainstGlibc, RandomValues)
 {
     Random random(11);
     Compare(
         "printed values", Scaled(3000000), [&] { return RandomDouble(random); }, PrintWithNumtext, PrintWithGlibc);
+    Compare(
+        "printed lines", Scaled(1000000),
+        [&] { return std::make_pair(RandomLineValue(random), RandomLineValue(random)); }, PrintLineWithNumtext,
+        PrintLineWithGlibc);
 }
 
 #endif // __GLIBC__

@@ -13,6 +13,7 @@
 
 #include <bit>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -97,15 +98,19 @@ char* WriteShortUnsigned(char* out, std::uint32_t value)
 
 // The 16 fraction digits of fractionBits * 2^-shift (fractionBits < 2^53,
 // shift > 0), rounded half to even; 10^16 means the fraction rounds up to 1.
+struct Product128 {
+    std::uint64_t high;
+    std::uint64_t low;
+};
+
 #ifdef __SIZEOF_INT128__
 __extension__ typedef unsigned __int128 UInt128;
 
 // 64 x 64 -> 128 bit product as two halves.
-void Multiply64(std::uint64_t a, std::uint64_t b, std::uint64_t* high, std::uint64_t* low)
+Product128 Multiply64(std::uint64_t a, std::uint64_t b)
 {
     const UInt128 product = static_cast<UInt128>(a) * b;
-    *high = static_cast<std::uint64_t>(product >> 64);
-    *low = static_cast<std::uint64_t>(product);
+    return {static_cast<std::uint64_t>(product >> 64), static_cast<std::uint64_t>(product)};
 }
 
 [[gnu::noinline]] std::uint64_t RoundedFraction(std::uint64_t fractionBits, int shift)
@@ -121,7 +126,7 @@ void Multiply64(std::uint64_t a, std::uint64_t b, std::uint64_t* high, std::uint
 }
 #else
 // 64 x 64 -> 128 bit product as two halves.
-void Multiply64(std::uint64_t a, std::uint64_t b, std::uint64_t* high, std::uint64_t* low)
+Product128 Multiply64(std::uint64_t a, std::uint64_t b)
 {
     const std::uint64_t aLow = a & 0xffffffffu, aHigh = a >> 32;
     const std::uint64_t bLow = b & 0xffffffffu, bHigh = b >> 32;
@@ -129,8 +134,8 @@ void Multiply64(std::uint64_t a, std::uint64_t b, std::uint64_t* high, std::uint
     const std::uint64_t lowHigh = aLow * bHigh;
     const std::uint64_t highLow = aHigh * bLow;
     const std::uint64_t middle = (lowLow >> 32) + (lowHigh & 0xffffffffu) + (highLow & 0xffffffffu);
-    *low = (middle << 32) | (lowLow & 0xffffffffu);
-    *high = aHigh * bHigh + (lowHigh >> 32) + (highLow >> 32) + (middle >> 32);
+    return {aHigh * bHigh + (lowHigh >> 32) + (highLow >> 32) + (middle >> 32),
+            (middle << 32) | (lowLow & 0xffffffffu)};
 }
 
 // Bit number bit of the 128-bit value (high, low).
@@ -151,8 +156,7 @@ bool AnyBitBelow(std::uint64_t high, std::uint64_t low, int bit)
 {
     if (shift > 107) // fractionBits * 10^16 < 2^107: below half a unit
         return 0;
-    std::uint64_t high, low;
-    Multiply64(fractionBits, FractionScale, &high, &low);
+    const auto [high, low] = Multiply64(fractionBits, FractionScale);
     const std::uint64_t kept = shift < 64 ? (high << (64 - shift)) | (low >> shift)
                                : shift == 64 ? high
                                              : high >> (shift - 64);
@@ -167,8 +171,7 @@ bool AnyBitBelow(std::uint64_t high, std::uint64_t low, int bit)
 // shift 64, in fewer steps.
 std::uint64_t RoundedFraction64(std::uint64_t fraction)
 {
-    std::uint64_t kept, rest;
-    Multiply64(fraction, FractionScale, &kept, &rest);
+    const auto [kept, rest] = Multiply64(fraction, FractionScale);
     // Up when rest is half or more (its top bit) and either above half (more
     // bits) or kept odd; in arithmetic, since the rounding is a coin toss
     // that a branch would mispredict half the time.
@@ -283,6 +286,145 @@ char* PrintBelowTwoToThe64(char* out, bool negative, std::uint64_t mantissa, int
     return PrintBelowTwoToThe64(out, negative, fractionField | ImplicitBit, biasedExponent - ExponentBias);
 }
 
+// ---- A sample line ------------------------------------------------------
+//
+// The transforms print mostly values from 1 up to 10^8 in magnitude, two to
+// a line. For those a line is printed in one pass, sharing what the two
+// values can share: the integer parts' digits in one word when both are
+// below 10^4, and the 32 fraction digits in one vector on x86. Other lines
+// are printed value by value, out of line.
+//
+// The fraction's sixteen digits come in four groups of four, from four
+// products by 10^4 each of whose high word is a group and low word the
+// rest: exact, together they are fraction * 10^16 / 2^64. The last rest
+// rounds the last group, half to even; a rounding that carries out of it
+// (the digits end in 9999 and round up) is left to the value-by-value path.
+
+// 1 when kept + rest * 2^-64 rounds up, half to even: rest above half, or at
+// half with kept odd. That is the carry out of rest + 2^63 - 1 + (kept & 1),
+// computed without a branch, since random values round up or down at
+// random.
+std::uint64_t RoundingCarry(std::uint64_t rest, std::uint64_t kept)
+{
+    const std::uint64_t sum = rest + (0x7fffffffffffffffu + (kept & 1));
+    return sum < rest ? 1 : 0;
+}
+
+// The 16 fraction digits of fraction * 2^-64, rounded half to even, in
+// groups of four; fits is false when the rounding carries out of the last
+// group.
+struct FractionGroups {
+    FourDigitGroups groups;
+    bool fits;
+};
+
+FractionGroups RoundedFractionGroups(std::uint64_t fraction)
+{
+    const Product128 first = Multiply64(fraction, 10000);
+    const Product128 second = Multiply64(first.low, 10000);
+    const Product128 third = Multiply64(second.low, 10000);
+    const Product128 fourth = Multiply64(third.low, 10000);
+    const std::uint64_t last = fourth.high + RoundingCarry(fourth.low, fourth.high);
+    const auto group = [](std::uint64_t value) { return static_cast<std::uint32_t>(value); };
+    return {{group(first.high), group(second.high), group(third.high), group(last)}, last != 10000};
+}
+
+// 1 <= |value| < 10^8; false for a NaN.
+bool IsCommon(double value)
+{
+    const double magnitude = std::fabs(value);
+    return magnitude >= 1.0 && magnitude < 1e8;
+}
+
+// A value with 1 <= |value| < 10^8 as sign, integer part and fraction.
+struct CommonValue {
+    bool negative;
+    std::uint32_t integer;
+    std::uint64_t fraction; // the fraction times 2^64, exact
+};
+
+// Splits value in floating point, exactly: with integer at least 1,
+// |value| - integer is exact as |value| < 2 * integer, and has no bits below
+// 2^-52 as |value| >= 1, so that 1 + fraction is exact too; its fraction
+// field is then fraction * 2^52.
+CommonValue SplitCommon(double value)
+{
+    const double magnitude = std::fabs(value);
+    const auto integer = static_cast<std::uint32_t>(static_cast<std::int32_t>(magnitude));
+    const double onePlusFraction = (magnitude - static_cast<double>(integer)) + 1.0;
+    return {std::signbit(value), integer, std::bit_cast<std::uint64_t>(onePlusFraction) << 12};
+}
+
+// The digit values of two integer parts (both at least 1): in the low four
+// bytes of first and second when both are below 10^4, else in eight bytes
+// each; width says which.
+struct IntegerDigits {
+    std::uint64_t first;
+    std::uint64_t second;
+    int width;
+};
+
+IntegerDigits DigitsOfIntegers(std::uint32_t first, std::uint32_t second)
+{
+    if (first < 10000 && second < 10000) {
+        const std::uint64_t both = DigitValuesOfHalves(Halves(first, second));
+        return {both, both >> 32, 4};
+    }
+    return {EightDigitValues(first), EightDigitValues(second), 8};
+}
+
+// Writes the integer whose digit values fill the low width bytes of digits
+// (first digit lowest, at least one not zero) without its leading zeros:
+// they are the low zero bytes, shifted out. Stores eight bytes at out, of
+// which only the digits count.
+char* WriteIntegerDigits(char* out, std::uint64_t digits, int width)
+{
+    const unsigned leadingZeros = static_cast<unsigned>(std::countr_zero(digits | SignBit)) / 8;
+    StoreLowByteFirst(out, (digits + EightZeroCharacters) >> (8 * leadingZeros));
+    return out + width - leadingZeros;
+}
+
+// Writes the sixteen fraction digits of both values of a line, from their
+// groups.
+void StoreFractionDigits(char* first, const FourDigitGroups& firstGroups, char* second,
+                         const FourDigitGroups& secondGroups)
+{
+#if defined(__SSE2__)
+    StoreFourDigitGroupsSSE2(first, firstGroups, second, secondGroups);
+#else
+    StoreFourDigitGroups(first, firstGroups);
+    StoreFourDigitGroups(second, secondGroups);
+#endif
+}
+
+// Writes "first\tsecond\n" for two common values and their fraction groups.
+// Each store may write past its own text into what a later one writes.
+char* WriteCommonLine(char* out, const CommonValue& first, const FourDigitGroups& firstGroups,
+                      const CommonValue& second, const FourDigitGroups& secondGroups)
+{
+    const IntegerDigits integers = DigitsOfIntegers(first.integer, second.integer);
+    char* const firstPoint = WriteIntegerDigits(WriteSign(out, first.negative), integers.first, integers.width);
+    *firstPoint = '.';
+    char* const secondStart = firstPoint + 1 + FractionDigits;
+    *secondStart = '\t';
+    char* const secondPoint =
+        WriteIntegerDigits(WriteSign(secondStart + 1, second.negative), integers.second, integers.width);
+    *secondPoint = '.';
+    StoreFractionDigits(firstPoint + 1, firstGroups, secondPoint + 1, secondGroups);
+    secondPoint[1 + FractionDigits] = '\n';
+    return secondPoint + 2 + FractionDigits;
+}
+
+// Any line: each value printed on its own.
+[[gnu::noinline]] char* PrintLineValueByValue(char* out, double first, double second)
+{
+    out = PrintFixed16(out, first);
+    *out++ = '\t';
+    out = PrintFixed16(out, second);
+    *out++ = '\n';
+    return out;
+}
+
 } // namespace
 
 char* PrintFixed16(char* out, double value)
@@ -293,4 +435,17 @@ char* PrintFixed16(char* out, double value)
         return PrintCommon(out, (bits & SignBit) != 0, (bits & FractionField) | ImplicitBit,
                            ExponentBias + 52 - biasedExponent);
     return PrintUncommon(out, value);
+}
+
+char* PrintFixed16Line(char* out, double first, double second)
+{
+    if (IsCommon(first) && IsCommon(second)) {
+        const CommonValue firstParts = SplitCommon(first);
+        const CommonValue secondParts = SplitCommon(second);
+        const FractionGroups firstGroups = RoundedFractionGroups(firstParts.fraction);
+        const FractionGroups secondGroups = RoundedFractionGroups(secondParts.fraction);
+        if (firstGroups.fits && secondGroups.fits)
+            return WriteCommonLine(out, firstParts, firstGroups.groups, secondParts, secondGroups.groups);
+    }
+    return PrintLineValueByValue(out, first, second);
 }

@@ -43,7 +43,6 @@ bool giveBackPlanned = false;
 
 // Output is assembled here and handed to standard output in large blocks.
 constexpr std::size_t OutputBlockSize = 1 << 16;
-constexpr std::size_t LongestSampleLine = 2 * MaxFixed16Length + 2;
 char outputBlock[OutputBlockSize];
 std::size_t outputUsed = 0;
 
@@ -221,12 +220,8 @@ void WriteDimensions(int count, const int* extents)
 
 void WriteSample(const Complex& sample)
 {
-    char* const start = ReserveOutput(LongestSampleLine);
-    char* end = PrintFixed16(start, sample.re);
-    *end++ = '\t';
-    end = PrintFixed16(end, sample.im);
-    *end++ = '\n';
-    outputUsed += static_cast<std::size_t>(end - start);
+    char* const start = ReserveOutput(MaxFixed16LineLength);
+    outputUsed += static_cast<std::size_t>(PrintFixed16Line(start, sample.re, sample.im) - start);
 }
 
 void FinishOutput()

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <cstdint>
+#include "text/digits.h"
+
 #include <emmintrin.h>
 
 namespace {
@@ -33,6 +35,47 @@ inline void StoreSixteenDigitsSSE2(char* out, std::uint64_t value)
     const __m128i r1 = _mm_sub_epi16(twos, _mm_mullo_epi16(q1, _mm_set1_epi16(10)));
     const __m128i digits = _mm_or_si128(q1, _mm_slli_epi16(r1, 8));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_add_epi8(digits, _mm_set1_epi8('0')));
+}
+
+// A constant the compiler cannot see: g++ turns a product by a known
+// constant into shifts and additions, several instructions instead of one.
+inline __m128i Opaque(__m128i value)
+{
+    __asm__("" : "+x"(value));
+    return value;
+}
+
+// Two digit characters in each 16-bit lane of pairs (numbers below 100),
+// the tens first: 6554 / 2^16 divides by 10 below 16389.
+inline __m128i DigitCharactersOfPairs(__m128i pairs)
+{
+    const __m128i tens = _mm_mulhi_epu16(pairs, _mm_set1_epi16(6554));
+    const __m128i units = _mm_sub_epi16(pairs, _mm_mullo_epi16(tens, Opaque(_mm_set1_epi16(10))));
+    return _mm_add_epi8(_mm_or_si128(tens, _mm_slli_epi16(units, 8)), _mm_set1_epi8('0'));
+}
+
+// Writes the sixteen digits of each of two sets of groups, leading zeros
+// included: the first set to first[0..15], the second to second[0..15].
+// The eight groups fill the 16-bit lanes of one vector; each is split by
+// 100 (5243 / 2^19 divides by 100 below 43699), and interleaving quotients
+// and remainders puts the pairs of each set in text order.
+inline void StoreFourDigitGroupsSSE2(char* first, const FourDigitGroups& firstGroups, char* second,
+                                     const FourDigitGroups& secondGroups)
+{
+    __m128i groups = _mm_cvtsi32_si128(static_cast<int>(firstGroups.first));
+    groups = _mm_insert_epi16(groups, static_cast<int>(firstGroups.second), 1);
+    groups = _mm_insert_epi16(groups, static_cast<int>(firstGroups.third), 2);
+    groups = _mm_insert_epi16(groups, static_cast<int>(firstGroups.fourth), 3);
+    groups = _mm_insert_epi16(groups, static_cast<int>(secondGroups.first), 4);
+    groups = _mm_insert_epi16(groups, static_cast<int>(secondGroups.second), 5);
+    groups = _mm_insert_epi16(groups, static_cast<int>(secondGroups.third), 6);
+    groups = _mm_insert_epi16(groups, static_cast<int>(secondGroups.fourth), 7);
+    const __m128i hundreds = _mm_srli_epi16(_mm_mulhi_epu16(groups, _mm_set1_epi16(5243)), 3);
+    const __m128i belowHundred = _mm_sub_epi16(groups, _mm_mullo_epi16(hundreds, Opaque(_mm_set1_epi16(100))));
+    const __m128i firstPairs = _mm_unpacklo_epi16(hundreds, belowHundred);
+    const __m128i secondPairs = _mm_unpackhi_epi16(hundreds, belowHundred);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(first), DigitCharactersOfPairs(firstPairs));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(second), DigitCharactersOfPairs(secondPairs));
 }
 
 // One bit per byte of p[0..15], bit i set where p[i] is a newline. Reads
