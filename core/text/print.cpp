@@ -35,6 +35,9 @@ namespace {
 constexpr int FractionDigits = 16;
 constexpr int FieldWidth = 18;
 constexpr std::uint64_t FractionScale = 10000000000000000u; // 10^16
+// Lines of values below this in magnitude (and at least 1) take a path of
+// their own (PrintFixed16Line).
+constexpr double CommonLimit = 1e8;
 
 struct DigitPairs {
     char text[200];
@@ -329,45 +332,78 @@ FractionGroups RoundedFractionGroups(std::uint64_t fraction)
     return {{group(first.high), group(second.high), group(third.high), group(last)}, last != 10000};
 }
 
+// A line of two values with 1 <= |value| < 10^8, split exactly into signs,
+// integer parts and fractions.
+struct CommonLine {
+    std::uint64_t integers;      // the first value's in the low 32 bits, the second's above
+    std::uint64_t firstFraction; // fractions times 2^64
+    std::uint64_t secondFraction;
+    unsigned negatives; // bit 0 for the first value, bit 1 for the second
+};
+
+// Splits a line of two common values; false (line left alone) unless both
+// values are common. On x86-64 both values are split in one vector.
+#if defined(__SSE2__) && (defined(__x86_64__) || defined(_M_X64))
+bool SplitCommonLine(double first, double second, CommonLine* line)
+{
+    return SplitPairSSE2(first, second, CommonLimit, &line->integers, &line->firstFraction, &line->secondFraction,
+                         &line->negatives);
+}
+#else
 // 1 <= |value| < 10^8; false for a NaN.
 bool IsCommon(double value)
 {
     const double magnitude = std::fabs(value);
-    return magnitude >= 1.0 && magnitude < 1e8;
+    return magnitude >= 1.0 && magnitude < CommonLimit;
 }
 
-// A value with 1 <= |value| < 10^8 as sign, integer part and fraction.
-struct CommonValue {
-    bool negative;
-    std::uint32_t integer;
-    std::uint64_t fraction; // the fraction times 2^64, exact
-};
-
-// Splits value in floating point, exactly: with integer at least 1,
-// |value| - integer is exact as |value| < 2 * integer, and has no bits below
-// 2^-52 as |value| >= 1, so that 1 + fraction is exact too; its fraction
-// field is then fraction * 2^52.
-CommonValue SplitCommon(double value)
+std::uint32_t IntegerPart(double magnitude)
 {
-    const double magnitude = std::fabs(value);
-    const auto integer = static_cast<std::uint32_t>(static_cast<std::int32_t>(magnitude));
-    const double onePlusFraction = (magnitude - static_cast<double>(integer)) + 1.0;
-    return {std::signbit(value), integer, std::bit_cast<std::uint64_t>(onePlusFraction) << 12};
+    return static_cast<std::uint32_t>(static_cast<std::int32_t>(magnitude));
 }
 
-// The digit values of two integer parts (both at least 1): in the low four
-// bytes of first and second when both are below 10^4, else in eight bytes
-// each; width says which.
+// The fraction of magnitude (1 <= magnitude < 10^8) times 2^64, from its
+// integer part, in floating point and exactly: with integer at least 1,
+// magnitude - integer is exact as magnitude < 2 * integer, and has no bits
+// below 2^-52 as magnitude >= 1, so that 1 + fraction is exact too; its
+// fraction field is then fraction * 2^52.
+std::uint64_t FractionBits(double magnitude, std::uint32_t integer)
+{
+    const double onePlusFraction = (magnitude - static_cast<double>(integer)) + 1.0;
+    return std::bit_cast<std::uint64_t>(onePlusFraction) << 12;
+}
+
+bool SplitCommonLine(double first, double second, CommonLine* line)
+{
+    if (!IsCommon(first) || !IsCommon(second))
+        return false;
+    const double firstMagnitude = std::fabs(first);
+    const double secondMagnitude = std::fabs(second);
+    const std::uint32_t firstInteger = IntegerPart(firstMagnitude);
+    const std::uint32_t secondInteger = IntegerPart(secondMagnitude);
+    line->integers = Halves(firstInteger, secondInteger);
+    line->firstFraction = FractionBits(firstMagnitude, firstInteger);
+    line->secondFraction = FractionBits(secondMagnitude, secondInteger);
+    line->negatives = (std::signbit(first) ? 1u : 0u) | (std::signbit(second) ? 2u : 0u);
+    return true;
+}
+#endif
+
+// The digit values of the two integer parts of a line (both at least 1): in
+// the low four bytes of first and second when both are below 10^4, else in
+// eight bytes each; width says which.
 struct IntegerDigits {
     std::uint64_t first;
     std::uint64_t second;
     int width;
 };
 
-IntegerDigits DigitsOfIntegers(std::uint32_t first, std::uint32_t second)
+IntegerDigits DigitsOfIntegers(std::uint64_t integers)
 {
+    const auto first = static_cast<std::uint32_t>(integers);
+    const auto second = static_cast<std::uint32_t>(integers >> 32);
     if (first < 10000 && second < 10000) {
-        const std::uint64_t both = DigitValuesOfHalves(Halves(first, second));
+        const std::uint64_t both = DigitValuesOfHalves(integers);
         return {both, both >> 32, 4};
     }
     return {EightDigitValues(first), EightDigitValues(second), 8};
@@ -379,38 +415,60 @@ IntegerDigits DigitsOfIntegers(std::uint32_t first, std::uint32_t second)
 // which only the digits count.
 char* WriteIntegerDigits(char* out, std::uint64_t digits, int width)
 {
-    const unsigned leadingZeros = static_cast<unsigned>(std::countr_zero(digits | SignBit)) / 8;
+    // digits is not zero: the count needs no case for zero.
+    const unsigned leadingZeros = static_cast<unsigned>(__builtin_ctzll(digits)) / 8;
     StoreLowByteFirst(out, (digits + EightZeroCharacters) >> (8 * leadingZeros));
     return out + width - leadingZeros;
 }
 
-// Writes the sixteen fraction digits of both values of a line, from their
-// groups.
-void StoreFractionDigits(char* first, const FourDigitGroups& firstGroups, char* second,
-                         const FourDigitGroups& secondGroups)
-{
+// The fraction digits of a line as text to store. On x86 they are made
+// before the integer parts, in two vectors, so that the groups need no
+// registers meanwhile; elsewhere the groups are kept and made text when
+// stored.
 #if defined(__SSE2__)
-    StoreFourDigitGroupsSSE2(first, firstGroups, second, secondGroups);
-#else
-    StoreFourDigitGroups(first, firstGroups);
-    StoreFourDigitGroups(second, secondGroups);
-#endif
+using LineFractions = SixteenCharacterPairSSE2;
+
+LineFractions LineFractionsOf(const FourDigitGroups& first, const FourDigitGroups& second)
+{
+    return CharactersOfGroupsSSE2(first, second);
 }
+
+void StoreLineFractions(char* first, char* second, const LineFractions& fractions)
+{
+    StoreSixteenCharacterPairSSE2(first, second, fractions);
+}
+#else
+struct LineFractions {
+    FourDigitGroups first;
+    FourDigitGroups second;
+};
+
+LineFractions LineFractionsOf(const FourDigitGroups& first, const FourDigitGroups& second)
+{
+    return {first, second};
+}
+
+void StoreLineFractions(char* first, char* second, const LineFractions& fractions)
+{
+    StoreFourDigitGroups(first, fractions.first);
+    StoreFourDigitGroups(second, fractions.second);
+}
+#endif
 
 // Writes "first\tsecond\n" for two common values and their fraction groups.
 // Each store may write past its own text into what a later one writes.
-char* WriteCommonLine(char* out, const CommonValue& first, const FourDigitGroups& firstGroups,
-                      const CommonValue& second, const FourDigitGroups& secondGroups)
+char* WriteCommonLine(char* out, const CommonLine& line, const LineFractions& fractions)
 {
-    const IntegerDigits integers = DigitsOfIntegers(first.integer, second.integer);
-    char* const firstPoint = WriteIntegerDigits(WriteSign(out, first.negative), integers.first, integers.width);
+    const IntegerDigits integers = DigitsOfIntegers(line.integers);
+    char* const firstPoint =
+        WriteIntegerDigits(WriteSign(out, (line.negatives & 1) != 0), integers.first, integers.width);
     *firstPoint = '.';
     char* const secondStart = firstPoint + 1 + FractionDigits;
     *secondStart = '\t';
     char* const secondPoint =
-        WriteIntegerDigits(WriteSign(secondStart + 1, second.negative), integers.second, integers.width);
+        WriteIntegerDigits(WriteSign(secondStart + 1, (line.negatives & 2) != 0), integers.second, integers.width);
     *secondPoint = '.';
-    StoreFractionDigits(firstPoint + 1, firstGroups, secondPoint + 1, secondGroups);
+    StoreLineFractions(firstPoint + 1, secondPoint + 1, fractions);
     secondPoint[1 + FractionDigits] = '\n';
     return secondPoint + 2 + FractionDigits;
 }
@@ -439,13 +497,15 @@ char* PrintFixed16(char* out, double value)
 
 char* PrintFixed16Line(char* out, double first, double second)
 {
-    if (IsCommon(first) && IsCommon(second)) {
-        const CommonValue firstParts = SplitCommon(first);
-        const CommonValue secondParts = SplitCommon(second);
-        const FractionGroups firstGroups = RoundedFractionGroups(firstParts.fraction);
-        const FractionGroups secondGroups = RoundedFractionGroups(secondParts.fraction);
+    CommonLine line;
+    if (SplitCommonLine(first, second, &line)) {
+        const FractionGroups firstGroups = RoundedFractionGroups(line.firstFraction);
+        const FractionGroups secondGroups = RoundedFractionGroups(line.secondFraction);
+        // Made before the rare carry is looked at, so that the groups are
+        // not kept across that branch.
+        const LineFractions fractions = LineFractionsOf(firstGroups.groups, secondGroups.groups);
         if (firstGroups.fits && secondGroups.fits)
-            return WriteCommonLine(out, firstParts, firstGroups.groups, secondParts, secondGroups.groups);
+            return WriteCommonLine(out, line, fractions);
     }
     return PrintLineValueByValue(out, first, second);
 }

@@ -220,8 +220,10 @@ void WriteDimensions(int count, const int* extents)
 
 void WriteSample(const Complex& sample)
 {
-    char* const start = ReserveOutput(MaxFixed16LineLength);
-    outputUsed += static_cast<std::size_t>(PrintFixed16Line(start, sample.re, sample.im) - start);
+    // The end is measured from the block, not from the start: nothing needs
+    // to be kept across the call.
+    char* const end = PrintFixed16Line(ReserveOutput(MaxFixed16LineLength), sample.re, sample.im);
+    outputUsed = static_cast<std::size_t>(end - outputBlock);
 }
 
 void FinishOutput()

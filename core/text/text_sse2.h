@@ -54,13 +54,18 @@ inline __m128i DigitCharactersOfPairs(__m128i pairs)
     return _mm_add_epi8(_mm_or_si128(tens, _mm_slli_epi16(units, 8)), _mm_set1_epi8('0'));
 }
 
-// Writes the sixteen digits of each of two sets of groups, leading zeros
-// included: the first set to first[0..15], the second to second[0..15].
-// The eight groups fill the 16-bit lanes of one vector; each is split by
-// 100 (5243 / 2^19 divides by 100 below 43699), and interleaving quotients
-// and remainders puts the pairs of each set in text order.
-inline void StoreFourDigitGroupsSSE2(char* first, const FourDigitGroups& firstGroups, char* second,
-                                     const FourDigitGroups& secondGroups)
+// The sixteen digit characters of each of two sets of groups.
+struct SixteenCharacterPairSSE2 {
+    __m128i first;
+    __m128i second;
+};
+
+// The digit characters of two sets of groups, leading zeros included. The
+// eight groups fill the 16-bit lanes of one vector; each is split by 100
+// (5243 / 2^19 divides by 100 below 43699), and interleaving quotients and
+// remainders puts the pairs of each set in text order.
+inline SixteenCharacterPairSSE2 CharactersOfGroupsSSE2(const FourDigitGroups& firstGroups,
+                                                       const FourDigitGroups& secondGroups)
 {
     __m128i groups = _mm_cvtsi32_si128(static_cast<int>(firstGroups.first));
     groups = _mm_insert_epi16(groups, static_cast<int>(firstGroups.second), 1);
@@ -72,11 +77,49 @@ inline void StoreFourDigitGroupsSSE2(char* first, const FourDigitGroups& firstGr
     groups = _mm_insert_epi16(groups, static_cast<int>(secondGroups.fourth), 7);
     const __m128i hundreds = _mm_srli_epi16(_mm_mulhi_epu16(groups, _mm_set1_epi16(5243)), 3);
     const __m128i belowHundred = _mm_sub_epi16(groups, _mm_mullo_epi16(hundreds, Opaque(_mm_set1_epi16(100))));
-    const __m128i firstPairs = _mm_unpacklo_epi16(hundreds, belowHundred);
-    const __m128i secondPairs = _mm_unpackhi_epi16(hundreds, belowHundred);
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(first), DigitCharactersOfPairs(firstPairs));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(second), DigitCharactersOfPairs(secondPairs));
+    return {DigitCharactersOfPairs(_mm_unpacklo_epi16(hundreds, belowHundred)),
+            DigitCharactersOfPairs(_mm_unpackhi_epi16(hundreds, belowHundred))};
 }
+
+// Writes the two sets of sixteen characters to first[0..15] and
+// second[0..15].
+inline void StoreSixteenCharacterPairSSE2(char* first, char* second, const SixteenCharacterPairSSE2& characters)
+{
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(first), characters.first);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(second), characters.second);
+}
+
+#if defined(__x86_64__) || defined(_M_X64)
+// Splits first and second into integer parts and fractions, both at once,
+// when 1 <= |value| < limit for both (limit at most 2^31): integers gets the
+// first integer part in its low 32 bits and the second above, the fractions
+// are times 2^64, and bit 0 and 1 of negatives are the signs. Returns false,
+// storing nothing, when either value is outside (or a NaN). The arithmetic
+// is exact: with an integer part of at least 1, |value| minus it is exact
+// as |value| < 2 * integer, and has no bits below 2^-52 as |value| >= 1, so
+// that 1 + fraction is exact too; its fraction field is fraction * 2^52.
+inline bool SplitPairSSE2(double first, double second, double limit, std::uint64_t* integers,
+                          std::uint64_t* firstFraction, std::uint64_t* secondFraction, unsigned* negatives)
+{
+    // Constants as whole vectors: g++ would build each from a scalar.
+    alignas(16) static const double ones[2] = {1.0, 1.0};
+    alignas(16) static const std::uint64_t magnitudeBits[2] = {0x7fffffffffffffffu, 0x7fffffffffffffffu};
+    const __m128d values = _mm_setr_pd(first, second);
+    const __m128d magnitudes = _mm_and_pd(values, _mm_load_pd(reinterpret_cast<const double*>(magnitudeBits)));
+    const __m128d one = _mm_load_pd(ones);
+    const __m128d inRange = _mm_and_pd(_mm_cmpge_pd(magnitudes, one), _mm_cmplt_pd(magnitudes, _mm_set1_pd(limit)));
+    if (_mm_movemask_pd(inRange) != 3)
+        return false;
+    const __m128i integerParts = _mm_cvttpd_epi32(magnitudes);
+    const __m128d onePlusFractions = _mm_add_pd(_mm_sub_pd(magnitudes, _mm_cvtepi32_pd(integerParts)), one);
+    const __m128i fractions = _mm_slli_epi64(_mm_castpd_si128(onePlusFractions), 12);
+    *integers = static_cast<std::uint64_t>(_mm_cvtsi128_si64(integerParts));
+    *firstFraction = static_cast<std::uint64_t>(_mm_cvtsi128_si64(fractions));
+    *secondFraction = static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(fractions, fractions)));
+    *negatives = static_cast<unsigned>(_mm_movemask_pd(values));
+    return true;
+}
+#endif
 
 // One bit per byte of p[0..15], bit i set where p[i] is a newline. Reads
 // all sixteen bytes, wherever a newline is.
