@@ -315,18 +315,23 @@ std::vector<PrintCase> PrintCases()
             {100000000.25, "100000000.2500000000000000"},
             {4503599627370495.5, "4503599627370495.5000000000000000"},
             {0.1234567890123456, "0.1234567890123456"},
-            // Lines of two values from 1 to 10^8 take a path of their own:
-            // its ends, integer parts of one to eight digits, a tie at the
-            // 16th decimal, and a rounding that carries out of the last
-            // four digits.
+            // Lines of two values from 1 to 10^6 take a path of their own:
+            // its ends, integer parts of one to six digits, below 1000 and
+            // not, thousands with zeros after them, a tie at the 16th
+            // decimal, and a rounding that carries out of the last four
+            // digits.
             {-1.0, "-1.0000000000000000"},
             {std::nextafter(1.0, 0.0), "0.9999999999999999"},
+            {999.5, "999.5000000000000000"},
+            {1000.5, "1000.5000000000000000"},
+            {-1005.25, "-1005.2500000000000000"},
             {9999.5, "9999.5000000000000000"},
             {std::nextafter(10000.0, 0.0), "9999.9999999999981810"},
-            {10000.25, "10000.2500000000000000"},
+            {120034.5, "120034.5000000000000000"},
+            {999999.75, "999999.7500000000000000"},
+            {std::nextafter(1e6, 0.0), "999999.9999999998835847"},
+            {1e6, "1000000.0000000000000000"},
             {-12345678.125, "-12345678.1250000000000000"},
-            {std::nextafter(1e8, 0.0), "99999999.9999999850988388"},
-            {1e8, "100000000.0000000000000000"},
             {9999 + std::ldexp(3.0, -17), "9999.0000228881835938"},
             {1.000000000002, "1.0000000000020000"},
             {std::ldexp(1.0, -12), "0.0002441406250000"}, // the fraction bits fill 64 bits, then more
@@ -757,22 +762,22 @@ std::string PrintLineWithGlibc(std::pair<double, double> values)
                                                                     values.first, values.second)));
 }
 
-// Mostly what a line's own path prints (1 <= |value| < 10^8): integer parts
+// Mostly what a line's own path prints (1 <= |value| < 10^6): integer parts
 // of every length with random fractions, fractions of a few decimals that
 // a double only nears (some round up out of their last four digits), and
 // ties at the 16th decimal; else any value.
 double RandomLineValue(Random& random)
 {
     const double sign = Uniform(random, 0, 1) != 0 ? -1.0 : 1.0;
-    const long long largestIntegers[] = {9, 9999, 99999999};
-    const double integer = static_cast<double>(Uniform(random, 1, largestIntegers[Uniform(random, 0, 2)]));
+    const long long largestIntegers[] = {9, 999, 999999, 99999999};
+    const double integer = static_cast<double>(Uniform(random, 1, largestIntegers[Uniform(random, 0, 3)]));
     switch (Uniform(random, 0, 4)) {
     case 0: return sign * (integer + std::uniform_real_distribution<double>(0, 1)(random));
     case 1: return sign * (integer + static_cast<double>(Uniform(random, 0, 999999)) * 1e-12);
     case 2: return sign * (integer + std::ldexp(static_cast<double>(2 * Uniform(random, 0, 1 << 15) + 1), -17));
     case 3:
         return sign * std::ldexp(std::uniform_real_distribution<double>(1, 2)(random),
-                                 static_cast<int>(Uniform(random, -1, 27)));
+                                 static_cast<int>(Uniform(random, -1, 21)));
     default: return RandomDouble(random);
     }
 }

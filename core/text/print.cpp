@@ -37,7 +37,7 @@ constexpr int FieldWidth = 18;
 constexpr std::uint64_t FractionScale = 10000000000000000u; // 10^16
 // Lines of values below this in magnitude (and at least 1) take a path of
 // their own (PrintFixed16Line).
-constexpr double CommonLimit = 1e8;
+constexpr double CommonLimit = 1e6;
 
 struct DigitPairs {
     char text[200];
@@ -291,11 +291,11 @@ char* PrintBelowTwoToThe64(char* out, bool negative, std::uint64_t mantissa, int
 
 // ---- A sample line ------------------------------------------------------
 //
-// The transforms print mostly values from 1 up to 10^8 in magnitude, two to
-// a line. For those a line is printed in one pass, sharing what the two
-// values can share: the integer parts' digits in one word when both are
-// below 10^4, and the 32 fraction digits in one vector on x86. Other lines
-// are printed value by value, out of line.
+// The transforms print mostly values from 1 up to 10^6 in magnitude, two to
+// a line. For those a line is printed in one pass: the integer parts from
+// tables of the texts below 1000, and the 32 fraction digits of the line
+// together (in one vector on x86). Other lines are printed value by value,
+// out of line.
 //
 // The fraction's sixteen digits come in four groups of four, from four
 // products by 10^4 each of whose high word is a group and low word the
@@ -332,7 +332,7 @@ FractionGroups RoundedFractionGroups(std::uint64_t fraction)
     return {{group(first.high), group(second.high), group(third.high), group(last)}, last != 10000};
 }
 
-// A line of two values with 1 <= |value| < 10^8, split exactly into signs,
+// A line of two values with 1 <= |value| < 10^6, split exactly into signs,
 // integer parts and fractions.
 struct CommonLine {
     std::uint64_t integers;      // the first value's in the low 32 bits, the second's above
@@ -350,7 +350,7 @@ bool SplitCommonLine(double first, double second, CommonLine* line)
                          &line->negatives);
 }
 #else
-// 1 <= |value| < 10^8; false for a NaN.
+// 1 <= |value| < 10^6; false for a NaN.
 bool IsCommon(double value)
 {
     const double magnitude = std::fabs(value);
@@ -362,7 +362,7 @@ std::uint32_t IntegerPart(double magnitude)
     return static_cast<std::uint32_t>(static_cast<std::int32_t>(magnitude));
 }
 
-// The fraction of magnitude (1 <= magnitude < 10^8) times 2^64, from its
+// The fraction of magnitude (1 <= magnitude < 10^6) times 2^64, from its
 // integer part, in floating point and exactly: with integer at least 1,
 // magnitude - integer is exact as magnitude < 2 * integer, and has no bits
 // below 2^-52 as magnitude >= 1, so that 1 + fraction is exact too; its
@@ -388,38 +388,6 @@ bool SplitCommonLine(double first, double second, CommonLine* line)
     return true;
 }
 #endif
-
-// The digit values of the two integer parts of a line (both at least 1): in
-// the low four bytes of first and second when both are below 10^4, else in
-// eight bytes each; width says which.
-struct IntegerDigits {
-    std::uint64_t first;
-    std::uint64_t second;
-    int width;
-};
-
-IntegerDigits DigitsOfIntegers(std::uint64_t integers)
-{
-    const auto first = static_cast<std::uint32_t>(integers);
-    const auto second = static_cast<std::uint32_t>(integers >> 32);
-    if (first < 10000 && second < 10000) {
-        const std::uint64_t both = DigitValuesOfHalves(integers);
-        return {both, both >> 32, 4};
-    }
-    return {EightDigitValues(first), EightDigitValues(second), 8};
-}
-
-// Writes the integer whose digit values fill the low width bytes of digits
-// (first digit lowest, at least one not zero) without its leading zeros:
-// they are the low zero bytes, shifted out. Stores eight bytes at out, of
-// which only the digits count.
-char* WriteIntegerDigits(char* out, std::uint64_t digits, int width)
-{
-    // digits is not zero: the count needs no case for zero.
-    const unsigned leadingZeros = static_cast<unsigned>(__builtin_ctzll(digits)) / 8;
-    StoreLowByteFirst(out, (digits + EightZeroCharacters) >> (8 * leadingZeros));
-    return out + width - leadingZeros;
-}
 
 // The fraction digits of a line as text to store. On x86 they are made
 // before the integer parts, in two vectors, so that the groups need no
@@ -457,20 +425,91 @@ void StoreLineFractions(char* first, char* second, const LineFractions& fraction
 
 // Writes "first\tsecond\n" for two common values and their fraction groups.
 // Each store may write past its own text into what a later one writes.
+// The text of each integer below 1000 followed by the point, without
+// leading zeros ("0." to "999.") or with them ("000." to "999."), and its
+// length.
+struct alignas(8) PointedInteger {
+    char text[4];
+    std::uint8_t length;
+};
+
+struct PointedIntegers {
+    PointedInteger entries[1000];
+};
+
+constexpr PointedIntegers MakePointedIntegers(bool leadingZeros)
+{
+    PointedIntegers integers{};
+    for (int value = 0; value < 1000; ++value) {
+        PointedInteger& entry = integers.entries[value];
+        const int largestPower = leadingZeros || value >= 100 ? 100 : value >= 10 ? 10 : 1;
+        int length = 0;
+        for (int power = largestPower; power > 0; power /= 10)
+            entry.text[length++] = static_cast<char>('0' + value / power % 10);
+        entry.text[length++] = '.';
+        entry.length = static_cast<std::uint8_t>(length);
+    }
+    return integers;
+}
+
+constexpr PointedIntegers ShortIntegers = MakePointedIntegers(false);
+constexpr PointedIntegers PaddedIntegers = MakePointedIntegers(true);
+
+// Copies entry's four bytes to out, of which only its text counts; returns
+// the end of its text.
+char* CopyPointedInteger(char* out, const PointedInteger& entry)
+{
+    std::memcpy(out, entry.text, sizeof entry.text);
+    return out + entry.length;
+}
+
+// Writes the sign, the integer part (below 1000) and the point of a value;
+// returns where its fraction goes.
+char* WriteShortIntegerPart(char* out, bool negative, std::uint32_t integer)
+{
+    return CopyPointedInteger(WriteSign(out, negative), ShortIntegers.entries[integer]);
+}
+
+// Writes the sign, the integer part (below 10^6) and the point of a value;
+// returns where its fraction goes. The thousands are written without their
+// point (nothing when there are none), the rest after them with leading
+// zeros; without a branch, since a line's values may have integer parts
+// of either size.
+char* WriteIntegerPart(char* out, bool negative, std::uint32_t integer)
+{
+    out = WriteSign(out, negative);
+    const std::uint32_t thousands = integer / 1000;
+    const std::uint32_t units = integer % 1000;
+    const PointedInteger& leading = ShortIntegers.entries[thousands];
+    std::memcpy(out, leading.text, sizeof leading.text);
+    out += leading.length - 1 - (thousands == 0 ? 1 : 0);
+    return CopyPointedInteger(out, thousands != 0 ? PaddedIntegers.entries[units] : ShortIntegers.entries[units]);
+}
+
+// Writes "first\tsecond\n" for a line of two common values and their
+// fraction digits. Each store may write past its own text into what a later
+// one writes. Integer parts below 1000 (most of what the transforms print)
+// take one table entry.
 char* WriteCommonLine(char* out, const CommonLine& line, const LineFractions& fractions)
 {
-    const IntegerDigits integers = DigitsOfIntegers(line.integers);
-    char* const firstPoint =
-        WriteIntegerDigits(WriteSign(out, (line.negatives & 1) != 0), integers.first, integers.width);
-    *firstPoint = '.';
-    char* const secondStart = firstPoint + 1 + FractionDigits;
-    *secondStart = '\t';
-    char* const secondPoint =
-        WriteIntegerDigits(WriteSign(secondStart + 1, (line.negatives & 2) != 0), integers.second, integers.width);
-    *secondPoint = '.';
-    StoreLineFractions(firstPoint + 1, secondPoint + 1, fractions);
-    secondPoint[1 + FractionDigits] = '\n';
-    return secondPoint + 2 + FractionDigits;
+    const bool firstNegative = (line.negatives & 1) != 0;
+    const bool secondNegative = (line.negatives & 2) != 0;
+    const auto firstInteger = static_cast<std::uint32_t>(line.integers);
+    const auto secondInteger = static_cast<std::uint32_t>(line.integers >> 32);
+    char* firstFraction;
+    char* secondFraction;
+    if (firstInteger < 1000 && secondInteger < 1000) {
+        firstFraction = WriteShortIntegerPart(out, firstNegative, firstInteger);
+        firstFraction[FractionDigits] = '\t';
+        secondFraction = WriteShortIntegerPart(firstFraction + FractionDigits + 1, secondNegative, secondInteger);
+    } else {
+        firstFraction = WriteIntegerPart(out, firstNegative, firstInteger);
+        firstFraction[FractionDigits] = '\t';
+        secondFraction = WriteIntegerPart(firstFraction + FractionDigits + 1, secondNegative, secondInteger);
+    }
+    StoreLineFractions(firstFraction, secondFraction, fractions);
+    secondFraction[FractionDigits] = '\n';
+    return secondFraction + FractionDigits + 1;
 }
 
 // Any line: each value printed on its own.
