@@ -415,13 +415,39 @@ std::vector<std::uint64_t> SixteenDigitCases()
     return values;
 }
 
-// Every conversion this build has: the portable one, and SSE2 on x86.
+// value (below 10^16) in groups of four digits.
+FourDigitGroups GroupsOf(std::uint64_t value)
+{
+    const auto group = [&](std::uint64_t scale) { return static_cast<std::uint32_t>(value / scale % 10000); };
+    return {group(1000000000000u), group(100000000u), group(10000u), group(1u)};
+}
+
+#if defined(__SSE2__)
+// Converts the groups of value and of its complement to 10^16 - 1 in one
+// vector, as a line's two fractions are; writes the digits of value, or
+// "complement" when the complement's digits are wrong.
+void StoreGroupsSSE2(char* out, std::uint64_t value)
+{
+    const std::uint64_t complement = 9999999999999999u - value;
+    SixteenCharacterPairSSE2 characters;
+    const bool fits = CharactersOfGroupsSSE2(GroupsOf(value), GroupsOf(complement), &characters);
+    char complementText[16];
+    StoreSixteenCharacterPairSSE2(out, complementText, characters);
+    if (!fits || std::string(complementText, 16) != PlainSixteenDigits(complement))
+        std::memcpy(out, "complement", 10);
+}
+#endif
+
+// Every conversion this build has: the portable one, and SSE2 on x86, each
+// from the whole value and from groups of four digits.
 TEST(SixteenDigits, EveryConversionWritesThePlainDigits)
 {
     std::vector<std::pair<const char*, void (*)(char*, std::uint64_t)>> conversions = {
-        {"portable", StoreSixteenDigits}};
+        {"portable", StoreSixteenDigits},
+        {"portable groups", [](char* out, std::uint64_t value) { StoreFourDigitGroups(out, GroupsOf(value)); }}};
 #if defined(__SSE2__)
     conversions.emplace_back("SSE2", StoreSixteenDigitsSSE2);
+    conversions.emplace_back("SSE2 groups", StoreGroupsSSE2);
 #endif
     const std::vector<std::uint64_t> values = SixteenDigitCases();
     for (const auto& [name, store] : conversions) {

@@ -314,14 +314,9 @@ std::uint64_t RoundingCarry(std::uint64_t rest, std::uint64_t kept)
 }
 
 // The 16 fraction digits of fraction * 2^-64, rounded half to even, in
-// groups of four; fits is false when the rounding carries out of the last
-// group.
-struct FractionGroups {
-    FourDigitGroups groups;
-    bool fits;
-};
-
-FractionGroups RoundedFractionGroups(std::uint64_t fraction)
+// groups of four; the last group is 10^4 when the rounding carries out of
+// it.
+FourDigitGroups RoundedFractionGroups(std::uint64_t fraction)
 {
     const Product128 first = Multiply64(fraction, 10000);
     const Product128 second = Multiply64(first.low, 10000);
@@ -329,7 +324,7 @@ FractionGroups RoundedFractionGroups(std::uint64_t fraction)
     const Product128 fourth = Multiply64(third.low, 10000);
     const std::uint64_t last = fourth.high + RoundingCarry(fourth.low, fourth.high);
     const auto group = [](std::uint64_t value) { return static_cast<std::uint32_t>(value); };
-    return {{group(first.high), group(second.high), group(third.high), group(last)}, last != 10000};
+    return {group(first.high), group(second.high), group(third.high), group(last)};
 }
 
 // A line of two values with 1 <= |value| < 10^6, split exactly into signs,
@@ -389,16 +384,16 @@ bool SplitCommonLine(double first, double second, CommonLine* line)
 }
 #endif
 
-// The fraction digits of a line as text to store. On x86 they are made
-// before the integer parts, in two vectors, so that the groups need no
-// registers meanwhile; elsewhere the groups are kept and made text when
-// stored.
+// The fraction digits of a line as text to store, from the groups of both
+// values; false when a last group is 10^4 (the rounding carried out of it).
+// On x86 they are made in two vectors, and the carry is looked for there
+// too: the groups are then done with before the integer parts are written.
 #if defined(__SSE2__)
 using LineFractions = SixteenCharacterPairSSE2;
 
-LineFractions LineFractionsOf(const FourDigitGroups& first, const FourDigitGroups& second)
+bool LineFractionsOf(const FourDigitGroups& first, const FourDigitGroups& second, LineFractions* fractions)
 {
-    return CharactersOfGroupsSSE2(first, second);
+    return CharactersOfGroupsSSE2(first, second, fractions);
 }
 
 void StoreLineFractions(char* first, char* second, const LineFractions& fractions)
@@ -411,9 +406,10 @@ struct LineFractions {
     FourDigitGroups second;
 };
 
-LineFractions LineFractionsOf(const FourDigitGroups& first, const FourDigitGroups& second)
+bool LineFractionsOf(const FourDigitGroups& first, const FourDigitGroups& second, LineFractions* fractions)
 {
-    return {first, second};
+    *fractions = {first, second};
+    return first.fourth != 10000 && second.fourth != 10000;
 }
 
 void StoreLineFractions(char* first, char* second, const LineFractions& fractions)
@@ -423,8 +419,6 @@ void StoreLineFractions(char* first, char* second, const LineFractions& fraction
 }
 #endif
 
-// Writes "first\tsecond\n" for two common values and their fraction groups.
-// Each store may write past its own text into what a later one writes.
 // The text of each integer below 1000 followed by the point, without
 // leading zeros ("0." to "999.") or with them ("000." to "999."), and its
 // length.
@@ -538,12 +532,9 @@ char* PrintFixed16Line(char* out, double first, double second)
 {
     CommonLine line;
     if (SplitCommonLine(first, second, &line)) {
-        const FractionGroups firstGroups = RoundedFractionGroups(line.firstFraction);
-        const FractionGroups secondGroups = RoundedFractionGroups(line.secondFraction);
-        // Made before the rare carry is looked at, so that the groups are
-        // not kept across that branch.
-        const LineFractions fractions = LineFractionsOf(firstGroups.groups, secondGroups.groups);
-        if (firstGroups.fits && secondGroups.fits)
+        LineFractions fractions;
+        if (LineFractionsOf(RoundedFractionGroups(line.firstFraction), RoundedFractionGroups(line.secondFraction),
+                            &fractions))
             return WriteCommonLine(out, line, fractions);
     }
     return PrintLineValueByValue(out, first, second);

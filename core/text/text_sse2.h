@@ -60,12 +60,13 @@ struct SixteenCharacterPairSSE2 {
     __m128i second;
 };
 
-// The digit characters of two sets of groups, leading zeros included. The
-// eight groups fill the 16-bit lanes of one vector; each is split by 100
-// (5243 / 2^19 divides by 100 below 43699), and interleaving quotients and
-// remainders puts the pairs of each set in text order.
-inline SixteenCharacterPairSSE2 CharactersOfGroupsSSE2(const FourDigitGroups& firstGroups,
-                                                       const FourDigitGroups& secondGroups)
+// The digit characters of two sets of groups, leading zeros included;
+// false when a group is 10^4, which has no four digits. The eight groups
+// fill the 16-bit lanes of one vector; each is split by 100 (5243 / 2^19
+// divides by 100 below 43699), and interleaving quotients and remainders
+// puts the pairs of each set in text order.
+inline bool CharactersOfGroupsSSE2(const FourDigitGroups& firstGroups, const FourDigitGroups& secondGroups,
+                                   SixteenCharacterPairSSE2* characters)
 {
     __m128i groups = _mm_cvtsi32_si128(static_cast<int>(firstGroups.first));
     groups = _mm_insert_epi16(groups, static_cast<int>(firstGroups.second), 1);
@@ -77,8 +78,9 @@ inline SixteenCharacterPairSSE2 CharactersOfGroupsSSE2(const FourDigitGroups& fi
     groups = _mm_insert_epi16(groups, static_cast<int>(secondGroups.fourth), 7);
     const __m128i hundreds = _mm_srli_epi16(_mm_mulhi_epu16(groups, _mm_set1_epi16(5243)), 3);
     const __m128i belowHundred = _mm_sub_epi16(groups, _mm_mullo_epi16(hundreds, Opaque(_mm_set1_epi16(100))));
-    return {DigitCharactersOfPairs(_mm_unpacklo_epi16(hundreds, belowHundred)),
-            DigitCharactersOfPairs(_mm_unpackhi_epi16(hundreds, belowHundred))};
+    *characters = {DigitCharactersOfPairs(_mm_unpacklo_epi16(hundreds, belowHundred)),
+                   DigitCharactersOfPairs(_mm_unpackhi_epi16(hundreds, belowHundred))};
+    return _mm_movemask_epi8(_mm_cmpeq_epi16(groups, _mm_set1_epi16(10000))) == 0;
 }
 
 // Writes the two sets of sixteen characters to first[0..15] and
