@@ -341,8 +341,8 @@ struct CommonLine {
 #if defined(__SSE2__) && (defined(__x86_64__) || defined(_M_X64))
 bool SplitCommonLine(double first, double second, CommonLine* line)
 {
-    return SplitPairSSE2(first, second, CommonLimit, &line->integers, &line->firstFraction, &line->secondFraction,
-                         &line->negatives);
+    return SplitPairSSE2(first, second, static_cast<std::uint32_t>(CommonLimit), &line->integers, &line->firstFraction,
+                         &line->secondFraction, &line->negatives);
 }
 #else
 // 1 <= |value| < 10^6; false for a NaN.

@@ -96,23 +96,26 @@ inline void StoreSixteenCharacterPairSSE2(char* first, char* second, const Sixte
 // when 1 <= |value| < limit for both (limit at most 2^31): integers gets the
 // first integer part in its low 32 bits and the second above, the fractions
 // are times 2^64, and bit 0 and 1 of negatives are the signs. Returns false,
-// storing nothing, when either value is outside (or a NaN). The arithmetic
-// is exact: with an integer part of at least 1, |value| minus it is exact
-// as |value| < 2 * integer, and has no bits below 2^-52 as |value| >= 1, so
+// storing nothing, when either value is outside (or a NaN).
+//
+// The range is checked on the integer parts, from 1 to limit - 1 (the
+// conversion gives 0x80000000 for a NaN and for 2^31 and up): part - 1
+// below limit - 1, compared unsigned by flipping the sign bits. The rest is
+// exact: with an integer part of at least 1, |value| minus it is exact as
+// |value| < 2 * integer, and has no bits below 2^-52 as |value| >= 1, so
 // that 1 + fraction is exact too; its fraction field is fraction * 2^52.
-inline bool SplitPairSSE2(double first, double second, double limit, std::uint64_t* integers,
+inline bool SplitPairSSE2(double first, double second, std::uint32_t limit, std::uint64_t* integers,
                           std::uint64_t* firstFraction, std::uint64_t* secondFraction, unsigned* negatives)
 {
-    // Constants as whole vectors: g++ would build each from a scalar.
-    alignas(16) static const double ones[2] = {1.0, 1.0};
-    alignas(16) static const std::uint64_t magnitudeBits[2] = {0x7fffffffffffffffu, 0x7fffffffffffffffu};
     const __m128d values = _mm_setr_pd(first, second);
-    const __m128d magnitudes = _mm_and_pd(values, _mm_load_pd(reinterpret_cast<const double*>(magnitudeBits)));
-    const __m128d one = _mm_load_pd(ones);
-    const __m128d inRange = _mm_and_pd(_mm_cmpge_pd(magnitudes, one), _mm_cmplt_pd(magnitudes, _mm_set1_pd(limit)));
-    if (_mm_movemask_pd(inRange) != 3)
-        return false;
+    const __m128d magnitudes = _mm_and_pd(values, _mm_castsi128_pd(_mm_set1_epi64x(0x7fffffffffffffff)));
     const __m128i integerParts = _mm_cvttpd_epi32(magnitudes);
+    const __m128i signFlip = _mm_set1_epi32(static_cast<int>(0x80000000u));
+    const __m128i flippedBelowLimit = _mm_xor_si128(_mm_sub_epi32(integerParts, _mm_set1_epi32(1)), signFlip);
+    const __m128i flippedBound = _mm_set1_epi32(static_cast<int>((limit - 1) ^ 0x80000000u));
+    if ((_mm_movemask_epi8(_mm_cmplt_epi32(flippedBelowLimit, flippedBound)) & 0xff) != 0xff)
+        return false;
+    const __m128d one = _mm_castsi128_pd(_mm_set1_epi64x(0x3ff0000000000000));
     const __m128d onePlusFractions = _mm_add_pd(_mm_sub_pd(magnitudes, _mm_cvtepi32_pd(integerParts)), one);
     const __m128i fractions = _mm_slli_epi64(_mm_castpd_si128(onePlusFractions), 12);
     *integers = static_cast<std::uint64_t>(_mm_cvtsi128_si64(integerParts));
