@@ -60,6 +60,15 @@ struct SixteenCharacterPairSSE2 {
     __m128i second;
 };
 
+// The four groups in the low 16-bit lanes, the first lowest.
+inline __m128i GroupLanes(const FourDigitGroups& groups)
+{
+    __m128i lanes = _mm_cvtsi32_si128(static_cast<int>(groups.first));
+    lanes = _mm_insert_epi16(lanes, static_cast<int>(groups.second), 1);
+    lanes = _mm_insert_epi16(lanes, static_cast<int>(groups.third), 2);
+    return _mm_insert_epi16(lanes, static_cast<int>(groups.fourth), 3);
+}
+
 // The digit characters of two sets of groups, leading zeros included;
 // false when a group is 10^4, which has no four digits. The eight groups
 // fill the 16-bit lanes of one vector; each is split by 100 (5243 / 2^19
@@ -68,14 +77,7 @@ struct SixteenCharacterPairSSE2 {
 inline bool CharactersOfGroupsSSE2(const FourDigitGroups& firstGroups, const FourDigitGroups& secondGroups,
                                    SixteenCharacterPairSSE2* characters)
 {
-    __m128i groups = _mm_cvtsi32_si128(static_cast<int>(firstGroups.first));
-    groups = _mm_insert_epi16(groups, static_cast<int>(firstGroups.second), 1);
-    groups = _mm_insert_epi16(groups, static_cast<int>(firstGroups.third), 2);
-    groups = _mm_insert_epi16(groups, static_cast<int>(firstGroups.fourth), 3);
-    groups = _mm_insert_epi16(groups, static_cast<int>(secondGroups.first), 4);
-    groups = _mm_insert_epi16(groups, static_cast<int>(secondGroups.second), 5);
-    groups = _mm_insert_epi16(groups, static_cast<int>(secondGroups.third), 6);
-    groups = _mm_insert_epi16(groups, static_cast<int>(secondGroups.fourth), 7);
+    const __m128i groups = _mm_unpacklo_epi64(GroupLanes(firstGroups), GroupLanes(secondGroups));
     const __m128i hundreds = _mm_srli_epi16(_mm_mulhi_epu16(groups, _mm_set1_epi16(5243)), 3);
     const __m128i belowHundred = _mm_sub_epi16(groups, _mm_mullo_epi16(hundreds, Opaque(_mm_set1_epi16(100))));
     *characters = {DigitCharactersOfPairs(_mm_unpacklo_epi16(hundreds, belowHundred)),
