@@ -99,13 +99,15 @@ char* WriteShortUnsigned(char* out, std::uint32_t value)
     return out + length;
 }
 
-// The 16 fraction digits of fractionBits * 2^-shift (fractionBits < 2^53,
-// shift > 0), rounded half to even; 10^16 means the fraction rounds up to 1.
+// A 128-bit product as two halves.
 struct Product128 {
     std::uint64_t high;
     std::uint64_t low;
 };
 
+// RoundedFraction: the 16 fraction digits of fractionBits * 2^-shift
+// (fractionBits < 2^53, shift > 0), rounded half to even; 10^16 means the
+// fraction rounds up to 1.
 #ifdef __SIZEOF_INT128__
 __extension__ typedef unsigned __int128 UInt128;
 
