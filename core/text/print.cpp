@@ -378,7 +378,7 @@ bool SplitCommonLine(double first, double second, CommonLine* line)
     const double secondMagnitude = std::fabs(second);
     const std::uint32_t firstInteger = IntegerPart(firstMagnitude);
     const std::uint32_t secondInteger = IntegerPart(secondMagnitude);
-    line->integers = Halves(firstInteger, secondInteger);
+    line->integers = firstInteger | std::uint64_t{secondInteger} << 32;
     line->firstFraction = FractionBits(firstMagnitude, firstInteger);
     line->secondFraction = FractionBits(secondMagnitude, secondInteger);
     line->negatives = (std::signbit(first) ? 1u : 0u) | (std::signbit(second) ? 2u : 0u);
