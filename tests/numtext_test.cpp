@@ -344,6 +344,25 @@ std::vector<PrintCase> PrintCases()
             {100000000.25, "100000000.2500000000000000"},
             {4503599627370495.5, "4503599627370495.5000000000000000"},
             {0.1234567890123456, "0.1234567890123456"},
+            // Lines of two values from 1 to 10^6 take a path of their own:
+            // its ends, integer parts of one to six digits, below 1000 and
+            // not, thousands with zeros after them, a tie at the 16th
+            // decimal, and a rounding that carries out of the last four
+            // digits.
+            {-1.0, "-1.0000000000000000"},
+            {std::nextafter(1.0, 0.0), "0.9999999999999999"},
+            {999.5, "999.5000000000000000"},
+            {1000.5, "1000.5000000000000000"},
+            {-1005.25, "-1005.2500000000000000"},
+            {9999.5, "9999.5000000000000000"},
+            {std::nextafter(10000.0, 0.0), "9999.9999999999981810"},
+            {120034.5, "120034.5000000000000000"},
+            {999999.75, "999999.7500000000000000"},
+            {std::nextafter(1e6, 0.0), "999999.9999999998835847"},
+            {1e6, "1000000.0000000000000000"},
+            {-12345678.125, "-12345678.1250000000000000"},
+            {9999 + std::ldexp(3.0, -17), "9999.0000228881835938"},
+            {1.000000000002, "1.0000000000020000"},
             {std::ldexp(1.0, -12), "0.0002441406250000"}, // the fraction bits fill 64 bits, then more
             {-std::nextafter(std::ldexp(1.0, -12), 0.0), "-0.0002441406250000"},
             {std::ldexp(1.0, -17), "0.0000076293945312"}, // exact ties round to even
@@ -367,10 +386,22 @@ std::vector<PrintCase> PrintCases()
             {fromBits(0xffffffffffffffffu), "              -nan"}};
 }
 
+std::string PrintLineWithNumtext(std::pair<double, double> values)
+{
+    char text[MaxFixed16LineLength];
+    return std::string(text, PrintFixed16Line(text, values.first, values.second));
+}
+
 TEST(PrintFixed16, FormsOfEveryKind)
 {
     for (const PrintCase& c : PrintCases())
         EXPECT_EQ(PrintWithNumtext(c.value), c.text) << std::hexfloat << c.value;
+    // Every two cases as a line, in either order.
+    for (const PrintCase& first : PrintCases())
+        for (const PrintCase& second : PrintCases())
+            EXPECT_EQ(PrintLineWithNumtext({first.value, second.value}),
+                      std::string(first.text) + '\t' + second.text + '\n')
+                << std::hexfloat << first.value << " " << second.value;
     const std::string largest = PrintWithNumtext(-std::numeric_limits<double>::max());
     EXPECT_EQ(largest.substr(0, 12), "-17976931348");
     EXPECT_EQ(largest.size(), std::size_t{1 + 309 + 17});
@@ -413,13 +444,39 @@ std::vector<std::uint64_t> SixteenDigitCases()
     return values;
 }
 
-// Every conversion this build has: the portable one, and SSE2 on x86.
+// value (below 10^16) in groups of four digits.
+FourDigitGroups GroupsOf(std::uint64_t value)
+{
+    const auto group = [&](std::uint64_t scale) { return static_cast<std::uint32_t>(value / scale % 10000); };
+    return {group(1000000000000u), group(100000000u), group(10000u), group(1u)};
+}
+
+#if defined(__SSE2__)
+// Converts the groups of value and of its complement to 10^16 - 1 in one
+// vector, as a line's two fractions are; writes the digits of value, or
+// "complement" when the complement's digits are wrong.
+void StoreGroupsSSE2(char* out, std::uint64_t value)
+{
+    const std::uint64_t complement = 9999999999999999u - value;
+    SixteenCharacterPairSSE2 characters;
+    const bool fits = CharactersOfGroupsSSE2(GroupsOf(value), GroupsOf(complement), &characters);
+    char complementText[16];
+    StoreSixteenCharacterPairSSE2(out, complementText, characters);
+    if (!fits || std::string(complementText, 16) != PlainSixteenDigits(complement))
+        std::memcpy(out, "complement", 10);
+}
+#endif
+
+// Every conversion this build has: the portable one, and SSE2 on x86, each
+// from the whole value and from groups of four digits.
 TEST(SixteenDigits, EveryConversionWritesThePlainDigits)
 {
     std::vector<std::pair<const char*, void (*)(char*, std::uint64_t)>> conversions = {
-        {"portable", StoreSixteenDigits}};
+        {"portable", StoreSixteenDigits},
+        {"portable groups", [](char* out, std::uint64_t value) { StoreFourDigitGroups(out, GroupsOf(value)); }}};
 #if defined(__SSE2__)
     conversions.emplace_back("SSE2", StoreSixteenDigitsSSE2);
+    conversions.emplace_back("SSE2 groups", StoreGroupsSSE2);
 #endif
     const std::vector<std::uint64_t> values = SixteenDigitCases();
     for (const auto& [name, store] : conversions) {
@@ -482,6 +539,11 @@ std::string Show(double value)
     char text[40];
     std::snprintf(text, sizeof text, "%a", value);
     return text;
+}
+
+std::string Show(std::pair<double, double> values)
+{
+    return Show(values.first) + " " + Show(values.second);
 }
 
 // Compares count results of numtext and glibc on what makeInput returns,
@@ -791,11 +853,42 @@ TEST(ScanExtentsAgainstGlibc, RandomLines)
         [](const std::string& line) { return ScanExtentsWithGlibc(line.c_str()); });
 }
 
+std::string PrintLineWithGlibc(std::pair<double, double> values)
+{
+    char text[800];
+    return std::string(text, static_cast<std::size_t>(std::snprintf(text, sizeof text, "%18.16lf\t%18.16lf\n",
+                                                                    values.first, values.second)));
+}
+
+// Mostly what a line's own path prints (1 <= |value| < 10^6): integer parts
+// of every length with random fractions, fractions of a few decimals that
+// a double only nears (some round up out of their last four digits), and
+// ties at the 16th decimal; else any value.
+double RandomLineValue(Random& random)
+{
+    const double sign = Uniform(random, 0, 1) != 0 ? -1.0 : 1.0;
+    const long long largestIntegers[] = {9, 999, 999999, 99999999};
+    const double integer = static_cast<double>(Uniform(random, 1, largestIntegers[Uniform(random, 0, 3)]));
+    switch (Uniform(random, 0, 4)) {
+    case 0: return sign * (integer + std::uniform_real_distribution<double>(0, 1)(random));
+    case 1: return sign * (integer + static_cast<double>(Uniform(random, 0, 999999)) * 1e-12);
+    case 2: return sign * (integer + std::ldexp(static_cast<double>(2 * Uniform(random, 0, 1 << 15) + 1), -17));
+    case 3:
+        return sign * std::ldexp(std::uniform_real_distribution<double>(1, 2)(random),
+                                 static_cast<int>(Uniform(random, -1, 21)));
+    default: return RandomDouble(random);
+    }
+}
+
 TEST(PrintFixed16AgainstGlibc, RandomValues)
 {
     Random random(11);
     Compare(
         "printed values", Scaled(3000000), [&] { return RandomDouble(random); }, PrintWithNumtext, PrintWithGlibc);
+    Compare(
+        "printed lines", Scaled(1000000),
+        [&] { return std::make_pair(RandomLineValue(random), RandomLineValue(random)); }, PrintLineWithNumtext,
+        PrintLineWithGlibc);
 }
 
 #endif // __GLIBC__

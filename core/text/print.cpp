@@ -13,6 +13,7 @@
 
 #include <bit>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -34,6 +35,9 @@ namespace {
 constexpr int FractionDigits = 16;
 constexpr int FieldWidth = 18;
 constexpr std::uint64_t FractionScale = 10000000000000000u; // 10^16
+// Lines of values below this in magnitude (and at least 1) take a path of
+// their own (PrintFixed16Line).
+constexpr double CommonLimit = 1e6;
 
 struct DigitPairs {
     char text[200];
@@ -95,17 +99,23 @@ char* WriteShortUnsigned(char* out, std::uint32_t value)
     return out + length;
 }
 
-// The 16 fraction digits of fractionBits * 2^-shift (fractionBits < 2^53,
-// shift > 0), rounded half to even; 10^16 means the fraction rounds up to 1.
+// A 128-bit product as two halves.
+struct Product128 {
+    std::uint64_t high;
+    std::uint64_t low;
+};
+
+// RoundedFraction: the 16 fraction digits of fractionBits * 2^-shift
+// (fractionBits < 2^53, shift > 0), rounded half to even; 10^16 means the
+// fraction rounds up to 1.
 #ifdef __SIZEOF_INT128__
 __extension__ typedef unsigned __int128 UInt128;
 
 // 64 x 64 -> 128 bit product as two halves.
-void Multiply64(std::uint64_t a, std::uint64_t b, std::uint64_t* high, std::uint64_t* low)
+Product128 Multiply64(std::uint64_t a, std::uint64_t b)
 {
     const UInt128 product = static_cast<UInt128>(a) * b;
-    *high = static_cast<std::uint64_t>(product >> 64);
-    *low = static_cast<std::uint64_t>(product);
+    return {static_cast<std::uint64_t>(product >> 64), static_cast<std::uint64_t>(product)};
 }
 
 [[gnu::noinline]] std::uint64_t RoundedFraction(std::uint64_t fractionBits, int shift)
@@ -121,7 +131,7 @@ void Multiply64(std::uint64_t a, std::uint64_t b, std::uint64_t* high, std::uint
 }
 #else
 // 64 x 64 -> 128 bit product as two halves.
-void Multiply64(std::uint64_t a, std::uint64_t b, std::uint64_t* high, std::uint64_t* low)
+Product128 Multiply64(std::uint64_t a, std::uint64_t b)
 {
     const std::uint64_t aLow = a & 0xffffffffu, aHigh = a >> 32;
     const std::uint64_t bLow = b & 0xffffffffu, bHigh = b >> 32;
@@ -129,8 +139,8 @@ void Multiply64(std::uint64_t a, std::uint64_t b, std::uint64_t* high, std::uint
     const std::uint64_t lowHigh = aLow * bHigh;
     const std::uint64_t highLow = aHigh * bLow;
     const std::uint64_t middle = (lowLow >> 32) + (lowHigh & 0xffffffffu) + (highLow & 0xffffffffu);
-    *low = (middle << 32) | (lowLow & 0xffffffffu);
-    *high = aHigh * bHigh + (lowHigh >> 32) + (highLow >> 32) + (middle >> 32);
+    return {aHigh * bHigh + (lowHigh >> 32) + (highLow >> 32) + (middle >> 32),
+            (middle << 32) | (lowLow & 0xffffffffu)};
 }
 
 // Bit number bit of the 128-bit value (high, low).
@@ -151,8 +161,7 @@ bool AnyBitBelow(std::uint64_t high, std::uint64_t low, int bit)
 {
     if (shift > 107) // fractionBits * 10^16 < 2^107: below half a unit
         return 0;
-    std::uint64_t high, low;
-    Multiply64(fractionBits, FractionScale, &high, &low);
+    const auto [high, low] = Multiply64(fractionBits, FractionScale);
     const std::uint64_t kept = shift < 64 ? (high << (64 - shift)) | (low >> shift)
                                : shift == 64 ? high
                                              : high >> (shift - 64);
@@ -167,8 +176,7 @@ bool AnyBitBelow(std::uint64_t high, std::uint64_t low, int bit)
 // shift 64, in fewer steps.
 std::uint64_t RoundedFraction64(std::uint64_t fraction)
 {
-    std::uint64_t kept, rest;
-    Multiply64(fraction, FractionScale, &kept, &rest);
+    const auto [kept, rest] = Multiply64(fraction, FractionScale);
     // Up when rest is half or more (its top bit) and either above half (more
     // bits) or kept odd; in arithmetic, since the rounding is a coin toss
     // that a branch would mispredict half the time.
@@ -283,6 +291,233 @@ char* PrintBelowTwoToThe64(char* out, bool negative, std::uint64_t mantissa, int
     return PrintBelowTwoToThe64(out, negative, fractionField | ImplicitBit, biasedExponent - ExponentBias);
 }
 
+// ---- A sample line ------------------------------------------------------
+//
+// The transforms print mostly values from 1 up to 10^6 in magnitude, two to
+// a line. For those a line is printed in one pass: the integer parts from
+// tables of the texts below 1000, and the 32 fraction digits of the line
+// together (in one vector on x86). Other lines are printed value by value,
+// out of line.
+//
+// The fraction's sixteen digits come in four groups of four, from four
+// products by 10^4 each of whose high word is a group and low word the
+// rest: exact, together they are fraction * 10^16 / 2^64. The last rest
+// rounds the last group, half to even; a rounding that carries out of it
+// (the digits end in 9999 and round up) is left to the value-by-value path.
+
+// 1 when kept + rest * 2^-64 rounds up, half to even: rest above half, or at
+// half with kept odd. That is the carry out of rest + 2^63 - 1 + (kept & 1),
+// computed without a branch, since random values round up or down at
+// random.
+std::uint64_t RoundingCarry(std::uint64_t rest, std::uint64_t kept)
+{
+    const std::uint64_t sum = rest + (0x7fffffffffffffffu + (kept & 1));
+    return sum < rest ? 1 : 0;
+}
+
+// The 16 fraction digits of fraction * 2^-64, rounded half to even, in
+// groups of four; the last group is 10^4 when the rounding carries out of
+// it.
+FourDigitGroups RoundedFractionGroups(std::uint64_t fraction)
+{
+    const Product128 first = Multiply64(fraction, 10000);
+    const Product128 second = Multiply64(first.low, 10000);
+    const Product128 third = Multiply64(second.low, 10000);
+    const Product128 fourth = Multiply64(third.low, 10000);
+    const std::uint64_t last = fourth.high + RoundingCarry(fourth.low, fourth.high);
+    const auto group = [](std::uint64_t value) { return static_cast<std::uint32_t>(value); };
+    return {group(first.high), group(second.high), group(third.high), group(last)};
+}
+
+// A line of two values with 1 <= |value| < 10^6, split exactly into signs,
+// integer parts and fractions.
+struct CommonLine {
+    std::uint64_t integers;      // the first value's in the low 32 bits, the second's above
+    std::uint64_t firstFraction; // fractions times 2^64
+    std::uint64_t secondFraction;
+    unsigned negatives; // bit 0 for the first value, bit 1 for the second
+};
+
+// Splits a line of two common values; false (line left alone) unless both
+// values are common. On x86-64 both values are split in one vector.
+#if defined(__SSE2__) && (defined(__x86_64__) || defined(_M_X64))
+bool SplitCommonLine(double first, double second, CommonLine* line)
+{
+    return SplitPairSSE2(first, second, static_cast<std::uint32_t>(CommonLimit), &line->integers, &line->firstFraction,
+                         &line->secondFraction, &line->negatives);
+}
+#else
+// 1 <= |value| < 10^6; false for a NaN.
+bool IsCommon(double value)
+{
+    const double magnitude = std::fabs(value);
+    return magnitude >= 1.0 && magnitude < CommonLimit;
+}
+
+std::uint32_t IntegerPart(double magnitude)
+{
+    return static_cast<std::uint32_t>(static_cast<std::int32_t>(magnitude));
+}
+
+// The fraction of magnitude (1 <= magnitude < 10^6) times 2^64, from its
+// integer part, in floating point and exactly: with integer at least 1,
+// magnitude - integer is exact as magnitude < 2 * integer, and has no bits
+// below 2^-52 as magnitude >= 1, so that 1 + fraction is exact too; its
+// fraction field is then fraction * 2^52.
+std::uint64_t FractionBits(double magnitude, std::uint32_t integer)
+{
+    const double onePlusFraction = (magnitude - static_cast<double>(integer)) + 1.0;
+    return std::bit_cast<std::uint64_t>(onePlusFraction) << 12;
+}
+
+bool SplitCommonLine(double first, double second, CommonLine* line)
+{
+    if (!IsCommon(first) || !IsCommon(second))
+        return false;
+    const double firstMagnitude = std::fabs(first);
+    const double secondMagnitude = std::fabs(second);
+    const std::uint32_t firstInteger = IntegerPart(firstMagnitude);
+    const std::uint32_t secondInteger = IntegerPart(secondMagnitude);
+    line->integers = firstInteger | std::uint64_t{secondInteger} << 32;
+    line->firstFraction = FractionBits(firstMagnitude, firstInteger);
+    line->secondFraction = FractionBits(secondMagnitude, secondInteger);
+    line->negatives = (std::signbit(first) ? 1u : 0u) | (std::signbit(second) ? 2u : 0u);
+    return true;
+}
+#endif
+
+// The fraction digits of a line as text to store, from the groups of both
+// values; false when a last group is 10^4 (the rounding carried out of it).
+// On x86 they are made in two vectors, and the carry is looked for there
+// too: the groups are then done with before the integer parts are written.
+#if defined(__SSE2__)
+using LineFractions = SixteenCharacterPairSSE2;
+
+bool LineFractionsOf(const FourDigitGroups& first, const FourDigitGroups& second, LineFractions* fractions)
+{
+    return CharactersOfGroupsSSE2(first, second, fractions);
+}
+
+void StoreLineFractions(char* first, char* second, const LineFractions& fractions)
+{
+    StoreSixteenCharacterPairSSE2(first, second, fractions);
+}
+#else
+struct LineFractions {
+    FourDigitGroups first;
+    FourDigitGroups second;
+};
+
+bool LineFractionsOf(const FourDigitGroups& first, const FourDigitGroups& second, LineFractions* fractions)
+{
+    *fractions = {first, second};
+    return first.fourth != 10000 && second.fourth != 10000;
+}
+
+void StoreLineFractions(char* first, char* second, const LineFractions& fractions)
+{
+    StoreFourDigitGroups(first, fractions.first);
+    StoreFourDigitGroups(second, fractions.second);
+}
+#endif
+
+// The text of each integer below 1000 followed by the point, without
+// leading zeros ("0." to "999.") or with them ("000." to "999."), and its
+// length.
+struct alignas(8) PointedInteger {
+    char text[4];
+    std::uint8_t length;
+};
+
+struct PointedIntegers {
+    PointedInteger entries[1000];
+};
+
+constexpr PointedIntegers MakePointedIntegers(bool leadingZeros)
+{
+    PointedIntegers integers{};
+    for (int value = 0; value < 1000; ++value) {
+        PointedInteger& entry = integers.entries[value];
+        const int largestPower = leadingZeros || value >= 100 ? 100 : value >= 10 ? 10 : 1;
+        int length = 0;
+        for (int power = largestPower; power > 0; power /= 10)
+            entry.text[length++] = static_cast<char>('0' + value / power % 10);
+        entry.text[length++] = '.';
+        entry.length = static_cast<std::uint8_t>(length);
+    }
+    return integers;
+}
+
+constexpr PointedIntegers ShortIntegers = MakePointedIntegers(false);
+constexpr PointedIntegers PaddedIntegers = MakePointedIntegers(true);
+
+// Copies entry's four bytes to out, of which only its text counts; returns
+// the end of its text.
+char* CopyPointedInteger(char* out, const PointedInteger& entry)
+{
+    std::memcpy(out, entry.text, sizeof entry.text);
+    return out + entry.length;
+}
+
+// Writes the sign, the integer part (below 1000) and the point of a value;
+// returns where its fraction goes.
+char* WriteShortIntegerPart(char* out, bool negative, std::uint32_t integer)
+{
+    return CopyPointedInteger(WriteSign(out, negative), ShortIntegers.entries[integer]);
+}
+
+// Writes the sign, the integer part (below 10^6) and the point of a value;
+// returns where its fraction goes. The thousands are written without their
+// point (nothing when there are none), the rest after them with leading
+// zeros; without a branch, since a line's values may have integer parts
+// of either size.
+char* WriteIntegerPart(char* out, bool negative, std::uint32_t integer)
+{
+    out = WriteSign(out, negative);
+    const std::uint32_t thousands = integer / 1000;
+    const std::uint32_t units = integer % 1000;
+    const PointedInteger& leading = ShortIntegers.entries[thousands];
+    std::memcpy(out, leading.text, sizeof leading.text);
+    out += leading.length - 1 - (thousands == 0 ? 1 : 0);
+    return CopyPointedInteger(out, thousands != 0 ? PaddedIntegers.entries[units] : ShortIntegers.entries[units]);
+}
+
+// Writes "first\tsecond\n" for a line of two common values and their
+// fraction digits. Each store may write past its own text into what a later
+// one writes. Integer parts below 1000 (most of what the transforms print)
+// take one table entry.
+char* WriteCommonLine(char* out, const CommonLine& line, const LineFractions& fractions)
+{
+    const bool firstNegative = (line.negatives & 1) != 0;
+    const bool secondNegative = (line.negatives & 2) != 0;
+    const auto firstInteger = static_cast<std::uint32_t>(line.integers);
+    const auto secondInteger = static_cast<std::uint32_t>(line.integers >> 32);
+    char* firstFraction;
+    char* secondFraction;
+    if (firstInteger < 1000 && secondInteger < 1000) {
+        firstFraction = WriteShortIntegerPart(out, firstNegative, firstInteger);
+        firstFraction[FractionDigits] = '\t';
+        secondFraction = WriteShortIntegerPart(firstFraction + FractionDigits + 1, secondNegative, secondInteger);
+    } else {
+        firstFraction = WriteIntegerPart(out, firstNegative, firstInteger);
+        firstFraction[FractionDigits] = '\t';
+        secondFraction = WriteIntegerPart(firstFraction + FractionDigits + 1, secondNegative, secondInteger);
+    }
+    StoreLineFractions(firstFraction, secondFraction, fractions);
+    secondFraction[FractionDigits] = '\n';
+    return secondFraction + FractionDigits + 1;
+}
+
+// Any line: each value printed on its own.
+[[gnu::noinline]] char* PrintLineValueByValue(char* out, double first, double second)
+{
+    out = PrintFixed16(out, first);
+    *out++ = '\t';
+    out = PrintFixed16(out, second);
+    *out++ = '\n';
+    return out;
+}
+
 } // namespace
 
 char* PrintFixed16(char* out, double value)
@@ -293,4 +528,16 @@ char* PrintFixed16(char* out, double value)
         return PrintCommon(out, (bits & SignBit) != 0, (bits & FractionField) | ImplicitBit,
                            ExponentBias + 52 - biasedExponent);
     return PrintUncommon(out, value);
+}
+
+char* PrintFixed16Line(char* out, double first, double second)
+{
+    CommonLine line;
+    if (SplitCommonLine(first, second, &line)) {
+        LineFractions fractions;
+        if (LineFractionsOf(RoundedFractionGroups(line.firstFraction), RoundedFractionGroups(line.secondFraction),
+                            &fractions))
+            return WriteCommonLine(out, line, fractions);
+    }
+    return PrintLineValueByValue(out, first, second);
 }

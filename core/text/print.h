@@ -15,3 +15,10 @@ constexpr std::size_t MaxFixed16Length = 330;
 // characters; "inf", "-inf", "nan" and "-nan" for the values that are not
 // finite. Returns the end of the written text; writes no terminating zero.
 char* PrintFixed16(char* out, double value);
+
+// Writes first and second as PrintFixed16 does, separated by a tab and
+// followed by a newline: one sample line. Writes at most
+// MaxFixed16LineLength characters.
+char* PrintFixed16Line(char* out, double first, double second);
+
+constexpr std::size_t MaxFixed16LineLength = 2 * MaxFixed16Length + 2;

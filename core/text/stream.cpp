@@ -43,7 +43,6 @@ bool giveBackPlanned = false;
 
 // Output is assembled here and handed to standard output in large blocks.
 constexpr std::size_t OutputBlockSize = 1 << 16;
-constexpr std::size_t LongestSampleLine = 2 * MaxFixed16Length + 2;
 char outputBlock[OutputBlockSize];
 std::size_t outputUsed = 0;
 
@@ -257,12 +256,10 @@ void WriteDimensions(int count, const int* extents)
 
 void WriteSample(const Complex& sample)
 {
-    char* const start = ReserveOutput(LongestSampleLine);
-    char* end = PrintFixed16(start, sample.re);
-    *end++ = '\t';
-    end = PrintFixed16(end, sample.im);
-    *end++ = '\n';
-    outputUsed += static_cast<std::size_t>(end - start);
+    // The end is measured from the block, not from the start: nothing needs
+    // to be kept across the call.
+    char* const end = PrintFixed16Line(ReserveOutput(MaxFixed16LineLength), sample.re, sample.im);
+    outputUsed = static_cast<std::size_t>(end - outputBlock);
 }
 
 void FinishOutput()
