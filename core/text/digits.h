@@ -1,4 +1,4 @@
-// Decimal digits as text for numtext's printing, in plain C++ for every
+// Decimal digits as text for printing (print.cpp), in plain C++ for every
 // processor. Each digit is placed in a 64-bit word by arithmetic, and the
 // word is stored with its bytes in an explicit order (lowest byte first), so
 // the same text comes out on little- and big-endian machines alike.

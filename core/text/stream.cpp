@@ -1,3 +1,5 @@
+// The text stream: input read in blocks and taken a line at a time (the
+// common sample lines several at a time), output assembled in blocks.
 #include "text/stream.h"
 
 #include "base/error.h"
