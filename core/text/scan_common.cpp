@@ -170,7 +170,7 @@ std::uint64_t FewDigitsValue(const char* first, int count)
 
 // The value of the count (at most 19) digits at first: a few at a time
 // when they are few, else the last sixteen at once.
-std::uint64_t DigitsValue(const char* first, int count)
+[[gnu::always_inline]] inline std::uint64_t DigitsValue(const char* first, int count)
 {
     if (count <= 3)
         return FewDigitsValue(first, count);
@@ -182,7 +182,7 @@ std::uint64_t DigitsValue(const char* first, int count)
 // mantissa * 10^exponent correctly rounded, as ScanSample gives it: by one
 // double operation where both factors are exact (Clinger), else by
 // Eisel-Lemire. Returns false where that cannot decide.
-bool RoundDecimal(std::uint64_t mantissa, int exponent, double* value)
+[[gnu::always_inline]] inline bool RoundDecimal(std::uint64_t mantissa, int exponent, double* value)
 {
     if (mantissa <= Binary64::max_mantissa_fast_path() && exponent >= Binary64::min_exponent_fast_path() &&
         exponent <= Binary64::max_exponent_fast_path()) {
@@ -198,9 +198,39 @@ bool RoundDecimal(std::uint64_t mantissa, int exponent, double* value)
     return true;
 }
 
+// The first 19 significant digits of a number of more than 19 digits, from
+// p to end (before any exponent), as mantissa * 10^exponent, and whether
+// digits are left out. Without an integer part (or with just "0") the
+// fraction's leading zeros are skipped; other leading zeros and more than
+// 19 integer digits are left to ScanSample (false).
+[[gnu::noinline]] bool LeadingDigits(const char* p, int integerDigits, const char* end, std::uint64_t* mantissa,
+                                     int* exponent, bool* truncated)
+{
+    const bool noInteger = integerDigits == 0 || (integerDigits == 1 && *p == '0');
+    if (integerDigits > MaxMantissaDigits || (*p == '0' && !noInteger))
+        return false;
+    const char* first = p;
+    int integerKept = integerDigits;
+    if (noInteger) {
+        first = p + integerDigits + 1;
+        while (first < end && *first == '0')
+            ++first;
+        integerKept = 0;
+    }
+    const int fractionDigits = static_cast<int>(end - (p + integerDigits + 1));
+    const int significant = static_cast<int>(end - first) - (integerKept > 0);
+    const int kept = significant < MaxMantissaDigits ? significant : MaxMantissaDigits;
+    const int fractionKept = kept - integerKept;
+    const char* fraction = integerKept > 0 ? p + integerDigits + 1 : first;
+    *mantissa = DigitsValue(first, integerKept) * PowersOfTen[fractionKept] + DigitsValue(fraction, fractionKept);
+    *exponent = -fractionDigits + (significant - kept);
+    *truncated = significant > kept;
+    return true;
+}
+
 // True when mantissa * 10^exponent rounds to the same double as value:
 // where it does for the end of [w, w + 1) too, every number in it does.
-bool RoundsAlike(std::uint64_t mantissa, int exponent, double value)
+[[gnu::noinline]] bool RoundsAlike(std::uint64_t mantissa, int exponent, double value)
 {
     double other;
     return RoundDecimal(mantissa, exponent, &other) &&
@@ -213,7 +243,7 @@ bool RoundsAlike(std::uint64_t mantissa, int exponent, double value)
 // digits.
 // Stores the value and returns the end of the number, or nullptr for any
 // other form. Reads up to 33 bytes from p and 16 before it.
-const char* ScanCommonNumber(const char* p, double* value)
+[[gnu::always_inline]] inline const char* ScanCommonNumber(const char* p, double* value)
 {
     const bool negative = *p == '-';
     if (*p == '-' || *p == '+')
@@ -233,13 +263,16 @@ const char* ScanCommonNumber(const char* p, double* value)
     // Beyond 19 digits (the tools' own output from 1000 up), the first 19,
     // without leading zeros, stand for the number: it lies in [w, w + 1)
     // times their power of ten.
-    const bool truncated = digitCount > MaxMantissaDigits;
-    if (truncated && (*p == '0' || integerDigits > MaxMantissaDigits))
+    bool truncated = digitCount > MaxMantissaDigits;
+    std::uint64_t mantissa;
+    int exponent;
+    if (!truncated) {
+        mantissa = DigitsValue(p, integerDigits) * PowersOfTen[fractionDigits] +
+                   DigitsValue(p + integerDigits + 1, fractionDigits);
+        exponent = -fractionDigits;
+    } else if (!LeadingDigits(p, integerDigits, end, &mantissa, &exponent, &truncated)) {
         return nullptr;
-    const int fractionKept = truncated ? MaxMantissaDigits - integerDigits : fractionDigits;
-    const std::uint64_t mantissa =
-        DigitsValue(p, integerDigits) * PowersOfTen[fractionKept] + DigitsValue(p + integerDigits + 1, fractionKept);
-    int exponent = -fractionKept;
+    }
     if ((*end | 0x20) == 'e') {
         const char* e = end + 1;
         const bool negativeExponent = *e == '-';
