@@ -1,5 +1,6 @@
-// Speed of numtext's reading and printing next to the C library's sscanf
-// and snprintf on the same inputs.
+// Speed of reading and printing numbers (core/text) next to the C
+// library's sscanf and snprintf on the same inputs: the full readers and
+// printers, and the one-pass paths of the common sample line.
 #include "text/print.h"
 #include "text/scan.h"
 
@@ -72,7 +73,30 @@ void SscanfSampleLines(benchmark::State& state)
     state.SetLabel(LineLabels[state.range(0)]);
 }
 
+// The common sample line as the stream reads it: in the input block, with
+// the look-behind before it and the reach after it at hand.
+void ScanCommonLines(benchmark::State& state)
+{
+    std::vector<std::string> lines = LinesNamed(static_cast<int>(state.range(0)));
+    for (std::string& line : lines) {
+        line.insert(0, CommonLineLookBehind, ' ');
+        line.resize(CommonLineLookBehind + CommonLineReach, '\0');
+    }
+    std::size_t next = 0;
+    int count;
+    double re, im;
+    for (auto _ : state) {
+        const std::string& line = lines[next];
+        benchmark::DoNotOptimize(ScanCommonSampleLine(line.c_str() + CommonLineLookBehind, &count, &re, &im));
+        benchmark::DoNotOptimize(re);
+        benchmark::DoNotOptimize(im);
+        next = next + 1 == lines.size() ? 0 : next + 1;
+    }
+    state.SetLabel(LineLabels[state.range(0)]);
+}
+
 BENCHMARK(ScanSampleLines)->DenseRange(0, 3);
+BENCHMARK(ScanCommonLines)->DenseRange(0, 3);
 BENCHMARK(SscanfSampleLines)->DenseRange(0, 3);
 
 // Values to print: typical magnitudes (|v| < 1e6 in three ranges), or
@@ -122,7 +146,22 @@ void SnprintfFixed16Values(benchmark::State& state)
     state.SetLabel(ValueLabels[state.range(0)]);
 }
 
+// Two values to a line, as the tools print them.
+void PrintFixed16Lines(benchmark::State& state)
+{
+    const std::vector<double> values = ValuesNamed(static_cast<int>(state.range(0)));
+    std::size_t next = 0;
+    char text[MaxFixed16LineLength];
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(PrintFixed16Line(text, values[next], values[next + 1]));
+        benchmark::ClobberMemory();
+        next = (next + 2) & 1023;
+    }
+    state.SetLabel(ValueLabels[state.range(0)]);
+}
+
 BENCHMARK(PrintFixed16Values)->DenseRange(0, 3);
+BENCHMARK(PrintFixed16Lines)->DenseRange(0, 3);
 BENCHMARK(SnprintfFixed16Values)->DenseRange(0, 3);
 
 void ScanExtentsLine(benchmark::State& state)
