@@ -159,13 +159,26 @@ std::uint64_t DigitsBeforeValue(const char* last, int count)
 
 #endif
 
-// The value of the count digits at first, one at a time.
+// The four bytes at p as a word, p[0] in the lowest byte.
+std::uint32_t LoadFourLowByteFirst(const char* p)
+{
+    std::uint32_t word;
+    std::memcpy(&word, p, sizeof word);
+    if constexpr (std::endian::native == std::endian::big)
+        word = (word >> 24) | ((word >> 8) & 0xff00u) | ((word << 8) & 0xff0000u) | (word << 24);
+    return word;
+}
+
+// The value of the count (0 to 3) digits at first, without a branch on the
+// count, which varies from number to number: the four bytes that end with
+// them, those before them masked out, joined into pairs and the pairs into
+// one number (as in EightDigitsValue).
 std::uint64_t FewDigitsValue(const char* first, int count)
 {
-    std::uint64_t value = 0;
-    for (int i = 0; i < count; ++i)
-        value = value * 10 + static_cast<unsigned>(first[i] - '0');
-    return value;
+    const std::uint32_t kept = count == 0 ? 0 : ~std::uint32_t{0} << (8 * (4 - count));
+    const std::uint32_t digits = (LoadFourLowByteFirst(first + count - 4) & kept) - (0x30303030u & kept);
+    const std::uint32_t pairs = (digits * 10 + (digits >> 8)) & 0x00ff00ffu;
+    return ((pairs * (1 + (100u << 16))) >> 16) & 0xffffu;
 }
 
 // The value of the count (at most 19) digits at first: a few at a time
@@ -181,11 +194,14 @@ std::uint64_t FewDigitsValue(const char* first, int count)
 
 // mantissa * 10^exponent correctly rounded, as ScanSample gives it: by one
 // double operation where both factors are exact (Clinger), else by
-// Eisel-Lemire. Returns false where that cannot decide.
-[[gnu::always_inline]] inline bool RoundDecimal(std::uint64_t mantissa, int exponent, double* value)
+// Eisel-Lemire. Returns false where that cannot decide. Numbers of 16 or
+// more digits take Eisel-Lemire always (fewer are below 2^53, more may or
+// may not be): a choice by the value would be a coin toss for the branch
+// predictor.
+[[gnu::always_inline]] inline bool RoundDecimal(std::uint64_t mantissa, int exponent, int digitCount, double* value)
 {
-    if (mantissa <= Binary64::max_mantissa_fast_path() && exponent >= Binary64::min_exponent_fast_path() &&
-        exponent <= Binary64::max_exponent_fast_path()) {
+    if (digitCount < 16 && mantissa <= Binary64::max_mantissa_fast_path() &&
+        exponent >= Binary64::min_exponent_fast_path() && exponent <= Binary64::max_exponent_fast_path()) {
         const double scaled = static_cast<double>(mantissa);
         const double scale = Binary64::exact_power_of_ten(exponent < 0 ? -exponent : exponent);
         *value = exponent < 0 ? scaled / scale : scaled * scale;
@@ -233,7 +249,7 @@ std::uint64_t FewDigitsValue(const char* first, int count)
 [[gnu::noinline]] bool RoundsAlike(std::uint64_t mantissa, int exponent, double value)
 {
     double other;
-    return RoundDecimal(mantissa, exponent, &other) &&
+    return RoundDecimal(mantissa, exponent, MaxMantissaDigits, &other) &&
            std::bit_cast<std::uint64_t>(other) == std::bit_cast<std::uint64_t>(value);
 }
 
@@ -290,9 +306,11 @@ std::uint64_t FewDigitsValue(const char* first, int count)
     if ((*end | 0x20) == 'x') // "0x" would be hexadecimal
         return nullptr;
     double magnitude;
-    if (!RoundDecimal(mantissa, exponent, &magnitude) || (truncated && !RoundsAlike(mantissa + 1, exponent, magnitude)))
+    if (!RoundDecimal(mantissa, exponent, digitCount, &magnitude) ||
+        (truncated && !RoundsAlike(mantissa + 1, exponent, magnitude)))
         return nullptr;
-    *value = negative ? -magnitude : magnitude;
+    // The sign bit set without a branch: signs come at random.
+    *value = std::bit_cast<double>(std::bit_cast<std::uint64_t>(magnitude) | std::uint64_t{negative} << 63);
     return end;
 }
 
