@@ -109,6 +109,13 @@ def output_folder(requested):
     return tempfile.mkdtemp(prefix="spek-bench-out-", dir=parent)
 
 
+def remove_inputs(folder):
+    """Removes the folder of input files and everything in it."""
+    for name in os.listdir(folder):
+        os.remove(os.path.join(folder, name))
+    os.rmdir(folder)
+
+
 def make_inputs(folder, tool, extents, build):
     """The input files of one shape, made once: kind -> path."""
     name = "%s-%s" % (tool, "x".join(map(str, extents)))
@@ -226,9 +233,7 @@ def main():
             print("  to %s: median %.2f, worst %.2f" % (label, statistics.median(ratios[sink]), max(ratios[sink])))
     os.rmdir(out_folder)
     if not args.keep:
-        for name in os.listdir(folder):
-            os.remove(os.path.join(folder, name))
-        os.rmdir(folder)
+        remove_inputs(folder)
 
 
 if __name__ == "__main__":

@@ -43,7 +43,7 @@ from collections import defaultdict
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from compare import VARIANTS, make_inputs, padded, program_path  # noqa: E402
+from compare import VARIANTS, make_inputs, padded, program_path, remove_inputs  # noqa: E402
 
 SHAPES = [("spekline", [1 << 16]), ("spekline", [65537]), ("spekplane", [256, 256]),
           ("spekplane", [250, 250]), ("spekcube", [32, 32, 32]), ("spekcube", [25, 25, 25])]
@@ -236,9 +236,7 @@ def main():
 
     os.rmdir(scratch)
     if not args.keep:
-        for name in os.listdir(folder):
-            os.remove(os.path.join(folder, name))
-        os.rmdir(folder)
+        remove_inputs(folder)
 
 
 if __name__ == "__main__":
