@@ -1,11 +1,15 @@
-// Reading the common sample line fast: one or two plain decimals of at most
-// 19 digits, separated by spaces or tabs, ending in a newline. Such a line
-// is read as ScanSample reads it, with far fewer steps: the digit runs are
-// found sixteen bytes at a time, sixteen digits are converted in one go, and
-// each number is rounded by one Eisel-Lemire step (fast_float's
-// compute_float) or, where both factors are exact, one double operation.
-// Everything else (hexadecimal, inf and nan, partial numbers such as "1e+",
-// longer digit runs, other white space) is left to ScanSample.
+// Reading the common sample line fast: one or two plain decimals separated
+// by spaces or tabs, ending in a newline. Such a line is read as ScanSample
+// reads it, with far fewer steps: the digit runs are found sixteen bytes at
+// a time, sixteen digits are converted in one go, and each number is
+// rounded by one Eisel-Lemire step (fast_float's compute_float) or, for
+// fewer than 16 digits where both factors are exact, one double operation.
+// A number of more than 19 digits is taken when its first 19 significant
+// ones decide its value. The sign, short digit runs and the choice of
+// rounding are handled without branches on the value, which random data
+// would make coin tosses. Everything else (hexadecimal, inf and nan,
+// partial numbers such as "1e+", digit runs that reach past 32 bytes, other
+// white space, undecided roundings) is left to ScanSample.
 //
 // Multi-byte loads are taken as little-endian words (swapped on a big-endian
 // processor), so every processor finds the same digits.
