@@ -15,9 +15,7 @@
 // processor), so every processor finds the same digits.
 #include "text/scan.h"
 
-#if !defined(__SSE2__)
 #include "text/digits.h"
-#endif
 
 #include <fast_float/fast_float.h>
 
@@ -169,7 +167,7 @@ std::uint32_t LoadFourLowByteFirst(const char* p)
     std::uint32_t word;
     std::memcpy(&word, p, sizeof word);
     if constexpr (std::endian::native == std::endian::big)
-        word = (word >> 24) | ((word >> 8) & 0xff00u) | ((word << 8) & 0xff0000u) | (word << 24);
+        word = static_cast<std::uint32_t>(ByteSwapped(word) >> 32);
     return word;
 }
 
