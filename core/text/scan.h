@@ -5,6 +5,8 @@
 // much faster than sscanf.
 #pragma once
 
+#include "base/samples.h"
+
 #include <cstddef>
 
 // Reads a sample line the way sscanf(line, "%lf %lf", re, im) does and
@@ -31,6 +33,12 @@ int ScanSample(const char* line, const char* readableEnd, double* re, double* im
 constexpr std::size_t CommonLineLookBehind = 32;
 constexpr std::size_t CommonLineReach = 128;
 const char* ScanCommonSampleLine(const char* line, int* count, double* re, double* im);
+
+// Reads common sample lines from *line on into samples[0..count-1], as
+// ScanCommonSampleLine does, for as long as there is one and it starts at
+// lastStart at the latest. Returns how many it read, leaves *line at the
+// first line not read and *lastLine at the start of the last one read.
+int ScanCommonSampleLines(const char** line, const char* lastStart, Complex* samples, int count, const char** lastLine);
 
 // Reads up to count (1 to 3) decimal integers the way
 // sscanf(line, "%d %d %d") does, except that a value outside the range of

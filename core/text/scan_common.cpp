@@ -331,9 +331,8 @@ const char* AfterNewline(const char* p)
     return p[0] == '\r' && p[1] == '\n' ? p + 2 : nullptr;
 }
 
-} // namespace
-
-const char* ScanCommonSampleLine(const char* line, int* count, double* re, double* im)
+// ScanCommonSampleLine, built into the loop over lines that calls it.
+[[gnu::always_inline]] inline const char* ScanLine(const char* line, int* count, double* re, double* im)
 {
     const char* const latestStart = line + LatestNumberStart;
     const char* p = ScanCommonNumber(SkipBlanks(line, latestStart), re);
@@ -355,4 +354,30 @@ const char* ScanCommonSampleLine(const char* line, int* count, double* re, doubl
         return p + 1;
     const void* newline = std::memchr(p, '\n', static_cast<std::size_t>(line + CommonLineReach - p));
     return newline != nullptr ? static_cast<const char*>(newline) + 1 : nullptr;
+}
+
+} // namespace
+
+const char* ScanCommonSampleLine(const char* line, int* count, double* re, double* im)
+{
+    return ScanLine(line, count, re, im);
+}
+
+int ScanCommonSampleLines(const char** line, const char* lastStart, Complex* samples, int count, const char** lastLine)
+{
+    const char* next = *line;
+    int read = 0;
+    for (; read < count && next <= lastStart; ++read) {
+        int numbers = 0;
+        double re = 0.0;
+        double im = 0.0;
+        const char* const end = ScanLine(next, &numbers, &re, &im);
+        if (end == nullptr)
+            break;
+        samples[read] = Complex{re, numbers == 2 ? im : 0.0};
+        *lastLine = next;
+        next = end;
+    }
+    *line = next;
+    return read;
 }

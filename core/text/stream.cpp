@@ -209,25 +209,18 @@ namespace {
 // ReadLine would have left it; the first other line is left unread.
 int ReadCommonSamples(Complex* samples, int count)
 {
-    std::size_t start = lineEnd;
-    std::size_t lastStart = lineStart;
-    inputBlock[start] = byteAfterLine;
-    int read = 0;
-    for (; read < count && start >= CommonLineLookBehind && dataEnd - start >= CommonLineReach; ++read) {
-        int numbers = 0;
-        double re = 0.0;
-        double im = 0.0;
-        const char* end = ScanCommonSampleLine(inputBlock + start, &numbers, &re, &im);
-        if (end == nullptr)
-            break;
-        samples[read] = Complex{re, numbers == 2 ? im : 0.0};
-        lastStart = start;
-        start = static_cast<std::size_t>(end - inputBlock);
-    }
-    lineStart = lastStart;
-    lineEnd = start;
-    byteAfterLine = inputBlock[start];
-    inputBlock[start] = '\0';
+    // The reader needs CommonLineLookBehind bytes before a line and
+    // CommonLineReach from it on.
+    if (lineEnd < CommonLineLookBehind || dataEnd - lineEnd < CommonLineReach)
+        return 0;
+    inputBlock[lineEnd] = byteAfterLine;
+    const char* next = inputBlock + lineEnd;
+    const char* lastLine = inputBlock + lineStart;
+    const int read = ScanCommonSampleLines(&next, inputBlock + (dataEnd - CommonLineReach), samples, count, &lastLine);
+    lineStart = static_cast<std::size_t>(lastLine - inputBlock);
+    lineEnd = static_cast<std::size_t>(next - inputBlock);
+    byteAfterLine = inputBlock[lineEnd];
+    inputBlock[lineEnd] = '\0';
     return read;
 }
 
