@@ -194,6 +194,48 @@ std::uint64_t FewDigitsValue(const char* first, int count)
     return FewDigitsValue(first, count - 16) * PowersOfTen[16] + DigitsBeforeValue(first + count, 16);
 }
 
+// Decimal exponents for which EiselLemireStep rounds: there no rounding
+// ties occur (the tie test of compute_float starts at 10^-4), and w * 10^q
+// for w from 1 to 2^64 is a normal, finite double.
+constexpr int EiselLemireLowest = -27;
+constexpr int EiselLemireHighest = -5;
+
+// w * 10^q rounded as fast_float's compute_float rounds it, for w from 1 up
+// and q from EiselLemireLowest to EiselLemireHighest (the tools' own output
+// has q = -16): one Eisel-Lemire step with the library's table of powers of
+// five. compute_float takes the second 64-bit product of w and the power
+// only where the first leaves the bits below the rounding all ones, which
+// it does for half of all decimals just below a double (every number that
+// printing a double rounded down): a branch that no predictor can learn.
+// Here both products are always taken. Where compute_float takes only the
+// first, the carry from the second reaches no bit that the rounding keeps,
+// so the result is the same.
+[[gnu::always_inline]] inline fast_float::adjusted_mantissa EiselLemireStep(int q, std::uint64_t w)
+{
+    using fast_float::powers;
+    const int leadingZeros = std::countl_zero(w);
+    w <<= leadingZeros;
+    const int index = 2 * (q - powers::smallest_power_of_five);
+    fast_float::value128 product = fast_float::full_multiplication(w, powers::power_of_five_128[index]);
+    const std::uint64_t lowerPart = fast_float::full_multiplication(w, powers::power_of_five_128[index + 1]).high;
+    product.low += lowerPart;
+    product.high += static_cast<std::uint64_t>(product.low < lowerPart);
+    // The product has its top bit at 63 or 62; the mantissa is taken with
+    // one bit more than a double holds, which then rounds half up.
+    const int upperBit = static_cast<int>(product.high >> 63);
+    constexpr int MantissaBits = Binary64::mantissa_explicit_bits();
+    fast_float::adjusted_mantissa answer;
+    answer.mantissa = product.high >> (upperBit + 64 - MantissaBits - 3);
+    answer.power2 = fast_float::detail::power(q) + upperBit - leadingZeros - Binary64::minimum_exponent();
+    answer.mantissa = (answer.mantissa + (answer.mantissa & 1)) >> 1;
+    if (answer.mantissa >= std::uint64_t{2} << MantissaBits) { // rounded up to the next power of two
+        answer.mantissa = std::uint64_t{1} << MantissaBits;
+        ++answer.power2;
+    }
+    answer.mantissa &= ~(std::uint64_t{1} << MantissaBits);
+    return answer;
+}
+
 // mantissa * 10^exponent correctly rounded, as ScanSample gives it: by one
 // double operation where both factors are exact (Clinger), else by
 // Eisel-Lemire. Returns false where that cannot decide. Numbers of 16 or
@@ -209,7 +251,10 @@ std::uint64_t FewDigitsValue(const char* first, int count)
         *value = exponent < 0 ? scaled / scale : scaled * scale;
         return true;
     }
-    const fast_float::adjusted_mantissa rounded = fast_float::compute_float<Binary64>(exponent, mantissa);
+    const fast_float::adjusted_mantissa rounded =
+        exponent >= EiselLemireLowest && exponent <= EiselLemireHighest && mantissa != 0
+            ? EiselLemireStep(exponent, mantissa)
+            : fast_float::compute_float<Binary64>(exponent, mantissa);
     if (rounded.power2 < 0)
         return false;
     fast_float::to_float(false, rounded, *value);
