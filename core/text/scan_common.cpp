@@ -19,6 +19,7 @@
 
 #include <fast_float/fast_float.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -180,7 +181,7 @@ std::uint32_t LoadFourLowByteFirst(const char* p)
     return word;
 }
 
-// The value of the count (0 to 3) digits at first, without a branch on the
+// The value of the count (0 to 4) digits at first, without a branch on the
 // count, which varies from number to number: the four bytes that end with
 // them, those before them masked out, joined into pairs and the pairs into
 // one number (as in EightDigitsValue).
@@ -331,18 +332,25 @@ constexpr int EiselLemireHighest = -5;
     const int digitCount = integerDigits + fractionDigits;
     if (digitCount == 0 || end - p >= 32)
         return nullptr;
-    // Beyond 19 digits (the tools' own output from 1000 up), the first 19,
-    // without leading zeros, stand for the number: it lies in [w, w + 1)
-    // times their power of ten.
-    bool truncated = digitCount > MaxMantissaDigits;
+    // Beyond 19 digits (the tools' own output from 1000 up), the first 19
+    // stand for the number: it lies in [w, w + 1) times their power of ten.
+    // With an integer part that starts with 1 to 9 and has at most 19
+    // digits, they are those of the integer part and the fraction's first,
+    // taken the same way as all the digits of a shorter number: no branch
+    // on the length, which varies at random. LeadingDigits finds them after
+    // the leading zeros of a fraction.
     std::uint64_t mantissa;
     int exponent;
-    if (!truncated) {
-        mantissa = DigitsValue(p, integerDigits) * PowersOfTen[fractionDigits] +
-                   DigitsValue(p + integerDigits + 1, fractionDigits);
-        exponent = -fractionDigits;
-    } else if (!LeadingDigits(p, integerDigits, end, &mantissa, &exponent, &truncated)) {
-        return nullptr;
+    bool truncated;
+    if (digitCount > MaxMantissaDigits && (*p == '0' || *p == '.' || integerDigits > MaxMantissaDigits)) {
+        if (!LeadingDigits(p, integerDigits, end, &mantissa, &exponent, &truncated))
+            return nullptr;
+    } else {
+        const int fractionKept = std::min(fractionDigits, MaxMantissaDigits - integerDigits);
+        mantissa = DigitsValue(p, integerDigits) * PowersOfTen[fractionKept] +
+                   DigitsValue(p + integerDigits + 1, fractionKept);
+        exponent = -fractionKept;
+        truncated = fractionKept < fractionDigits;
     }
     if ((*end | 0x20) == 'e') {
         const char* e = end + 1;
