@@ -99,8 +99,11 @@ unsigned SixteenDigitFlags(const char* p)
 // Reads the sixteen bytes before last; those before the digits count as 0.
 std::uint64_t DigitsBeforeValue(const char* last, int count)
 {
-    const __m128i positions = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
-    const __m128i taken = _mm_cmpgt_epi8(positions, _mm_set1_epi8(static_cast<char>(15 - count)));
+    // Sixteen bytes from LastBytes + count are 0xff in their last count.
+    alignas(16) static constexpr unsigned char LastBytes[32] = {
+        0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,
+        0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff};
+    const __m128i taken = _mm_loadu_si128(reinterpret_cast<const __m128i*>(LastBytes + count));
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(last - 16));
     const __m128i digits = _mm_and_si128(_mm_sub_epi8(bytes, _mm_set1_epi8('0')), taken);
     // Joined as in EightDigitsValue: pairs in 16-bit lanes, fours in 32-bit
@@ -183,12 +186,13 @@ std::uint32_t LoadFourLowByteFirst(const char* p)
 
 // The value of the count (0 to 4) digits at first, without a branch on the
 // count, which varies from number to number: the four bytes that end with
-// them, those before them masked out, joined into pairs and the pairs into
-// one number (as in EightDigitsValue).
+// them, those before them masked out (LastBytes[count] keeps the last count
+// bytes of a word whose first byte is the lowest), joined into pairs and
+// the pairs into one number (as in EightDigitsValue).
 std::uint64_t FewDigitsValue(const char* first, int count)
 {
-    const std::uint32_t kept = count == 0 ? 0 : ~std::uint32_t{0} << (8 * (4 - count));
-    const std::uint32_t digits = (LoadFourLowByteFirst(first + count - 4) & kept) - (0x30303030u & kept);
+    static constexpr std::uint32_t LastBytes[5] = {0, 0xff000000u, 0xffff0000u, 0xffffff00u, 0xffffffffu};
+    const std::uint32_t digits = (LoadFourLowByteFirst(first + count - 4) ^ 0x30303030u) & LastBytes[count];
     const std::uint32_t pairs = (digits * 10 + (digits >> 8)) & 0x00ff00ffu;
     return ((pairs * (1 + (100u << 16))) >> 16) & 0xffffu;
 }
