@@ -356,7 +356,8 @@ constexpr int EiselLemireHighest = -5;
         exponent = -fractionKept;
         truncated = fractionKept < fractionDigits;
     }
-    if ((*end | 0x20) == 'e') {
+    char after = static_cast<char>(*end | 0x20);
+    if (after == 'e') {
         const char* e = end + 1;
         const bool negativeExponent = *e == '-';
         if (*e == '-' || *e == '+')
@@ -369,8 +370,9 @@ constexpr int EiselLemireHighest = -5;
             return nullptr;
         exponent += negativeExponent ? -written : written;
         end = e;
+        after = static_cast<char>(*end | 0x20);
     }
-    if ((*end | 0x20) == 'x') // "0x" would be hexadecimal
+    if (after == 'x') // "0x" would be hexadecimal
         return nullptr;
     double magnitude;
     if (!RoundDecimal(mantissa, exponent, digitCount, &magnitude) ||
@@ -404,16 +406,12 @@ const char* AfterNewline(const char* p)
     if (p == nullptr)
         return nullptr;
     *count = 1;
-    if (const char* end = AfterNewline(p))
-        return end;
     if (!IsBlank(*p))
-        return nullptr;
-    p = SkipBlanks(p, latestStart);
-    if (const char* end = AfterNewline(p))
-        return end;
-    p = ScanCommonNumber(p, im);
-    if (p == nullptr)
-        return nullptr;
+        return AfterNewline(p);
+    const char* const second = SkipBlanks(p + 1, latestStart);
+    p = ScanCommonNumber(second, im);
+    if (p == nullptr) // one number and blanks, or not a common line
+        return AfterNewline(second);
     *count = 2;
     if (*p == '\n')
         return p + 1;
