@@ -275,17 +275,25 @@ constexpr int EiselLemireHighest = -5;
     return true;
 }
 
+// A decimal as mantissa * 10^exponent, whether digits were left out of the
+// mantissa, and whether it was read at all. Returned by value, in two
+// registers, so that nothing of it has to live in memory.
+struct KeptDigits {
+    std::uint64_t mantissa;
+    int exponent;
+    bool truncated;
+    bool read;
+};
+
 // The first 19 significant digits of a number of more than 19 digits, from
-// p to end (before any exponent), as mantissa * 10^exponent, and whether
-// digits are left out. Without an integer part (or with just "0") the
-// fraction's leading zeros are skipped; other leading zeros and more than
-// 19 integer digits are left to ScanSample (false).
-[[gnu::noinline]] bool LeadingDigits(const char* p, int integerDigits, const char* end, std::uint64_t* mantissa,
-                                     int* exponent, bool* truncated)
+// p to end (before any exponent). Without an integer part (or with just
+// "0") the fraction's leading zeros are skipped; other leading zeros and
+// more than 19 integer digits are left to ScanSample (not read).
+[[gnu::noinline]] KeptDigits LeadingDigits(const char* p, int integerDigits, const char* end)
 {
     const bool noInteger = integerDigits == 0 || (integerDigits == 1 && *p == '0');
     if (integerDigits > MaxMantissaDigits || (*p == '0' && !noInteger))
-        return false;
+        return KeptDigits{0, 0, false, false};
     const char* first = p;
     int integerKept = integerDigits;
     if (noInteger) {
@@ -299,10 +307,8 @@ constexpr int EiselLemireHighest = -5;
     const int kept = significant < MaxMantissaDigits ? significant : MaxMantissaDigits;
     const int fractionKept = kept - integerKept;
     const char* fraction = integerKept > 0 ? p + integerDigits + 1 : first;
-    *mantissa = DigitsValue(first, integerKept) * PowersOfTen[fractionKept] + DigitsValue(fraction, fractionKept);
-    *exponent = -fractionDigits + (significant - kept);
-    *truncated = significant > kept;
-    return true;
+    return KeptDigits{DigitsValue(first, integerKept) * PowersOfTen[fractionKept] + DigitsValue(fraction, fractionKept),
+                      -fractionDigits + (significant - kept), significant > kept, true};
 }
 
 // True when mantissa * 10^exponent rounds to the same double as value:
@@ -343,19 +349,19 @@ constexpr int EiselLemireHighest = -5;
     // taken the same way as all the digits of a shorter number: no branch
     // on the length, which varies at random. LeadingDigits finds them after
     // the leading zeros of a fraction.
-    std::uint64_t mantissa;
-    int exponent;
-    bool truncated;
+    KeptDigits digitsKept;
     if (digitCount > MaxMantissaDigits && (*p == '0' || *p == '.' || integerDigits > MaxMantissaDigits)) {
-        if (!LeadingDigits(p, integerDigits, end, &mantissa, &exponent, &truncated))
+        digitsKept = LeadingDigits(p, integerDigits, end);
+        if (!digitsKept.read)
             return nullptr;
     } else {
         const int fractionKept = std::min(fractionDigits, MaxMantissaDigits - integerDigits);
-        mantissa = DigitsValue(p, integerDigits) * PowersOfTen[fractionKept] +
-                   DigitsValue(p + integerDigits + 1, fractionKept);
-        exponent = -fractionKept;
-        truncated = fractionKept < fractionDigits;
+        digitsKept = KeptDigits{DigitsValue(p, integerDigits) * PowersOfTen[fractionKept] +
+                                    DigitsValue(p + integerDigits + 1, fractionKept),
+                                -fractionKept, fractionKept < fractionDigits, true};
     }
+    const std::uint64_t mantissa = digitsKept.mantissa;
+    int exponent = digitsKept.exponent;
     char after = static_cast<char>(*end | 0x20);
     if (after == 'e') {
         const char* e = end + 1;
@@ -376,7 +382,7 @@ constexpr int EiselLemireHighest = -5;
         return nullptr;
     double magnitude;
     if (!RoundDecimal(mantissa, exponent, digitCount, &magnitude) ||
-        (truncated && !RoundsAlike(mantissa + 1, exponent, magnitude)))
+        (digitsKept.truncated && !RoundsAlike(mantissa + 1, exponent, magnitude)))
         return nullptr;
     // The sign bit set without a branch: signs come at random.
     *value = std::bit_cast<double>(std::bit_cast<std::uint64_t>(magnitude) | std::uint64_t{negative} << 63);
