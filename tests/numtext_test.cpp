@@ -363,6 +363,35 @@ std::vector<PrintCase> PrintCases()
             {-12345678.125, "-12345678.1250000000000000"},
             {9999 + std::ldexp(3.0, -17), "9999.0000228881835938"},
             {1.000000000002, "1.0000000000020000"},
+            // The line's own path takes every value below 10^8 in magnitude,
+            // zero and the smallest included: integer parts of one to eight
+            // digits on either side of 1000 and 10^6 (where the integer
+            // text changes form), fractions that are exact from 2^-11 up and
+            // short of the value below, ties at the 16th decimal with an
+            // integer part, values near a tie below 2^-11 (the rounding is
+            // then decided from a fraction that is short of the value), and
+            // a rounding that carries from the last eight digits into the
+            // first eight.
+            {12.5, "12.5000000000000000"},
+            {123.5, "123.5000000000000000"},
+            {1234.5, "1234.5000000000000000"},
+            {12345.5, "12345.5000000000000000"},
+            {1234567.5, "1234567.5000000000000000"},
+            {999999.5, "999999.5000000000000000"},
+            {1000000.5, "1000000.5000000000000000"},
+            {-9999999.75, "-9999999.7500000000000000"},
+            {std::nextafter(1e8, 0.0), "99999999.9999999850988388"},
+            {std::nextafter(1000.0, 0.0), "999.9999999999998863"},
+            {7 + std::ldexp(1.0, -17), "7.0000076293945312"},
+            {1234567 + std::ldexp(3.0, -17), "1234567.0000228881835938"},
+            {std::ldexp(1.0, -37), "0.0000000000072760"},
+            {-std::ldexp(11.0, -40), "-0.0000000000100044"},
+            {std::ldexp(1.0, -11), "0.0004882812500000"},
+            {std::nextafter(std::ldexp(1.0, -11), 0.0), "0.0004882812500000"},
+            {1.5e-16, "0.0000000000000001"},
+            {2.5e-16, "0.0000000000000003"},
+            {0.12345678999999997, "0.1234567900000000"},
+            {5.00000000000000005e-5, "0.0000500000000000"},
             {std::ldexp(1.0, -12), "0.0002441406250000"}, // the fraction bits fill 64 bits, then more
             {-std::nextafter(std::ldexp(1.0, -12), 0.0), "-0.0002441406250000"},
             {std::ldexp(1.0, -17), "0.0000076293945312"}, // exact ties round to even
@@ -865,22 +894,33 @@ std::string PrintLineWithGlibc(std::pair<double, double> values)
                                                                     values.first, values.second)));
 }
 
-// Mostly what a line's own path prints (1 <= |value| < 10^6): integer parts
-// of every length with random fractions, fractions of a few decimals that
-// a double only nears (some round up out of their last four digits), and
-// ties at the 16th decimal; else any value.
+// Mostly what a line's own path prints (|value| < 10^8): integer parts of
+// every length with random fractions, fractions of a few decimals that a
+// double only nears (some round up out of their last four or eight
+// digits), ties at the 16th decimal, values below 1 down to the smallest
+// (where the fraction the path starts from is short of the value below
+// 2^-11), zeros, and values near a tie at the 16th decimal below 2^-11;
+// else any value.
 double RandomLineValue(Random& random)
 {
     const double sign = Uniform(random, 0, 1) != 0 ? -1.0 : 1.0;
     const long long largestIntegers[] = {9, 999, 999999, 99999999};
     const double integer = static_cast<double>(Uniform(random, 1, largestIntegers[Uniform(random, 0, 3)]));
-    switch (Uniform(random, 0, 4)) {
+    switch (Uniform(random, 0, 8)) {
     case 0: return sign * (integer + std::uniform_real_distribution<double>(0, 1)(random));
     case 1: return sign * (integer + static_cast<double>(Uniform(random, 0, 999999)) * 1e-12);
     case 2: return sign * (integer + std::ldexp(static_cast<double>(2 * Uniform(random, 0, 1 << 15) + 1), -17));
     case 3:
         return sign * std::ldexp(std::uniform_real_distribution<double>(1, 2)(random),
-                                 static_cast<int>(Uniform(random, -1, 21)));
+                                 static_cast<int>(Uniform(random, -1, 26)));
+    case 4:
+        return sign * std::ldexp(std::uniform_real_distribution<double>(1, 2)(random),
+                                 static_cast<int>(Uniform(random, -80, -1)));
+    case 5: return sign * static_cast<double>(2 * Uniform(random, 0, 99999999) + 1) * 5e-17;
+    case 6:
+        return sign * std::ldexp(static_cast<double>(2 * Uniform(random, 0, 1 << 20) + 1),
+                                 -static_cast<int>(Uniform(random, 17, 40)));
+    case 7: return sign * static_cast<double>(Uniform(random, 0, 1)) * std::numeric_limits<double>::denorm_min();
     default: return RandomDouble(random);
     }
 }
@@ -891,7 +931,7 @@ TEST(PrintFixed16AgainstGlibc, RandomValues)
     Compare(
         "printed values", Scaled(3000000), [&] { return RandomDouble(random); }, PrintWithNumtext, PrintWithGlibc);
     Compare(
-        "printed lines", Scaled(1000000),
+        "printed lines", Scaled(2000000),
         [&] { return std::make_pair(RandomLineValue(random), RandomLineValue(random)); }, PrintLineWithNumtext,
         PrintLineWithGlibc);
 }

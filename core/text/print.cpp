@@ -35,9 +35,9 @@ namespace {
 constexpr int FractionDigits = 16;
 constexpr int FieldWidth = 18;
 constexpr std::uint64_t FractionScale = 10000000000000000u; // 10^16
-// Lines of values below this in magnitude (and at least 1) take a path of
-// their own (PrintFixed16Line).
-constexpr double CommonLimit = 1e6;
+// Lines of values below this in magnitude take a path of their own
+// (PrintFixed16Line).
+constexpr double LineLimit = 1e8;
 
 struct DigitPairs {
     char text[200];
@@ -293,65 +293,76 @@ char* PrintBelowTwoToThe64(char* out, bool negative, std::uint64_t mantissa, int
 
 // ---- A sample line ------------------------------------------------------
 //
-// The transforms print mostly values from 1 up to 10^6 in magnitude, two to
-// a line. For those a line is printed in one pass: the integer parts from
-// tables of the texts below 1000, and the 32 fraction digits of the line
-// together (in one vector on x86). Other lines are printed value by value,
-// out of line.
+// Lines of two values below 10^8 in magnitude, zero and the smallest values
+// included, are printed in one pass: the integer parts from tables of the
+// texts below 1000, and the 32 fraction digits of the line together (in one
+// vector on x86). Other lines, and the few whose rounding is not decided
+// here, are printed value by value, out of line.
 //
-// The fraction's sixteen digits come in four groups of four, from four
-// products by 10^4 each of whose high word is a group and low word the
-// rest: exact, together they are fraction * 10^16 / 2^64. The last rest
-// rounds the last group, half to even; a rounding that carries out of it
-// (the digits end in 9999 and round up) is left to the value-by-value path.
+// A fraction comes in units of 2^-63, rounded down: exact from 2^-11 up,
+// and short of the value by less than 2^-63 below. Its sixteen digits come
+// in two halves of eight, from two products by 10^8 each of whose high
+// word is a half and low word the rest: together exactly the digits of the
+// fraction in units of 2^-63 times 10^16, and a last rest that rounds the
+// last half. A rounding that carries out of the last half (the digits end
+// in eight nines and round up) is left to the value-by-value path.
 
-// 1 when kept + rest * 2^-64 rounds up, half to even: rest above half, or at
-// half with kept odd. That is the carry out of rest + 2^63 - 1 + (kept & 1),
-// computed without a branch, since random values round up or down at
-// random.
-std::uint64_t RoundingCarry(std::uint64_t rest, std::uint64_t kept)
+// The last rest (in units of 2^-64 of the last digit) from which the line
+// is left to the value-by-value path: 1/2 - 2^-9 to 1/2, that is, rest - 1
+// from 2^63 - 2^55 up to 2^63 - 1: its top nine bits 0xff. The digits
+// come from a fraction short of the value by less than 2^-63, that is, by
+// less than 10^16 * 2^-63 (0.0011) of the last digit; so where the rest is
+// 1/2 - 2^-9 or below, the value is below half a digit too, and where it is
+// above 1/2 the value is above half a digit. In between the value may be
+// at half a digit or above it, and an exact tie rounds to even.
+bool IsUndecidedRest(std::uint64_t rest)
 {
-    const std::uint64_t sum = rest + (0x7fffffffffffffffu + (kept & 1));
-    return sum < rest ? 1 : 0;
+    return (rest - 1) >> 55 == 0xff;
 }
 
-// The 16 fraction digits of fraction * 2^-64, rounded half to even, in
-// groups of four; the last group is 10^4 when the rounding carries out of
-// it.
-FourDigitGroups RoundedFractionGroups(std::uint64_t fraction)
+// The 16 fraction digits of a value as two numbers of eight digits.
+struct EightDigitHalves {
+    std::uint32_t high;
+    std::uint32_t low;
+};
+
+// The 16 fraction digits of fraction * 2^-63 (the fraction of a value,
+// rounded down), rounded half up, as two halves; the low half is 10^8 when
+// the rounding carries out of it, and when it is not decided by these
+// digits (IsUndecidedRest): without a branch, as random values fall
+// anywhere.
+EightDigitHalves FractionHalves(std::uint64_t fraction)
 {
-    const Product128 first = Multiply64(fraction, 10000);
-    const Product128 second = Multiply64(first.low, 10000);
-    const Product128 third = Multiply64(second.low, 10000);
-    const Product128 fourth = Multiply64(third.low, 10000);
-    const std::uint64_t last = fourth.high + RoundingCarry(fourth.low, fourth.high);
-    const auto group = [](std::uint64_t value) { return static_cast<std::uint32_t>(value); };
-    return {group(first.high), group(second.high), group(third.high), group(last)};
+    // 2 * fraction * 10^8: the first half and the rest in units of 2^-64.
+    const Product128 first = Multiply64(fraction + fraction, 100000000);
+    const Product128 second = Multiply64(first.low, 100000000);
+    const std::uint64_t low = IsUndecidedRest(second.low) ? 100000000 : second.high + (second.low >> 63);
+    return {static_cast<std::uint32_t>(first.high), static_cast<std::uint32_t>(low)};
 }
 
-// A line of two values with 1 <= |value| < 10^6, split exactly into signs,
+// A line of two values with |value| < 10^8, split exactly into signs,
 // integer parts and fractions.
 struct CommonLine {
     std::uint64_t integers;      // the first value's in the low 32 bits, the second's above
-    std::uint64_t firstFraction; // fractions times 2^64
+    std::uint64_t firstFraction; // fractions in units of 2^-63, rounded down
     std::uint64_t secondFraction;
     unsigned negatives; // bit 0 for the first value, bit 1 for the second
 };
 
-// Splits a line of two common values; false (line left alone) unless both
-// values are common. On x86-64 both values are split in one vector.
+// Splits a line of two values below LineLimit; false (line left alone)
+// unless both are. On x86-64 both values are split in one vector.
 #if defined(__SSE2__) && (defined(__x86_64__) || defined(_M_X64))
 bool SplitCommonLine(double first, double second, CommonLine* line)
 {
-    return SplitPairSSE2(first, second, static_cast<std::uint32_t>(CommonLimit), &line->integers, &line->firstFraction,
-                         &line->secondFraction, &line->negatives);
+    alignas(16) static constexpr double limits[2] = {LineLimit, LineLimit};
+    return SplitPairSSE2(first, second, limits, &line->integers, &line->firstFraction, &line->secondFraction,
+                         &line->negatives);
 }
 #else
-// 1 <= |value| < 10^6; false for a NaN.
+// |value| < LineLimit; false for a NaN.
 bool IsCommon(double value)
 {
-    const double magnitude = std::fabs(value);
-    return magnitude >= 1.0 && magnitude < CommonLimit;
+    return std::fabs(value) < LineLimit;
 }
 
 std::uint32_t IntegerPart(double magnitude)
@@ -359,15 +370,14 @@ std::uint32_t IntegerPart(double magnitude)
     return static_cast<std::uint32_t>(static_cast<std::int32_t>(magnitude));
 }
 
-// The fraction of magnitude (1 <= magnitude < 10^6) times 2^64, from its
-// integer part, in floating point and exactly: with integer at least 1,
-// magnitude - integer is exact as magnitude < 2 * integer, and has no bits
-// below 2^-52 as magnitude >= 1, so that 1 + fraction is exact too; its
-// fraction field is then fraction * 2^52.
+// The fraction of magnitude (below LineLimit) in units of 2^-63, rounded
+// down. magnitude - integer is exact: below 1 the integer is 0, and from 1
+// up magnitude < 2 * integer. Times 2^63 it is exact too (a power of two),
+// below 2^63, and the conversion drops only what lies below 2^-63.
 std::uint64_t FractionBits(double magnitude, std::uint32_t integer)
 {
-    const double onePlusFraction = (magnitude - static_cast<double>(integer)) + 1.0;
-    return std::bit_cast<std::uint64_t>(onePlusFraction) << 12;
+    const double fraction = magnitude - static_cast<double>(integer);
+    return static_cast<std::uint64_t>(static_cast<std::int64_t>(fraction * 0x1p63));
 }
 
 bool SplitCommonLine(double first, double second, CommonLine* line)
@@ -386,16 +396,16 @@ bool SplitCommonLine(double first, double second, CommonLine* line)
 }
 #endif
 
-// The fraction digits of a line as text to store, from the groups of both
-// values; false when a last group is 10^4 (the rounding carried out of it).
-// On x86 they are made in two vectors, and the carry is looked for there
-// too: the groups are then done with before the integer parts are written.
+// The fraction digits of a line as text to store, from the halves of both
+// values; false when a low half is 10^8 (the rounding carried out of it,
+// or is not decided). On x86 they are made in two vectors, and the carry
+// is looked for there too.
 #if defined(__SSE2__)
 using LineFractions = SixteenCharacterPairSSE2;
 
-bool LineFractionsOf(const FourDigitGroups& first, const FourDigitGroups& second, LineFractions* fractions)
+bool LineFractionsOf(const EightDigitHalves& first, const EightDigitHalves& second, LineFractions* fractions)
 {
-    return CharactersOfGroupsSSE2(first, second, fractions);
+    return CharactersOfEightsSSE2(first.high, first.low, second.high, second.low, fractions);
 }
 
 void StoreLineFractions(char* first, char* second, const LineFractions& fractions)
@@ -408,10 +418,15 @@ struct LineFractions {
     FourDigitGroups second;
 };
 
-bool LineFractionsOf(const FourDigitGroups& first, const FourDigitGroups& second, LineFractions* fractions)
+FourDigitGroups GroupsOfHalves(const EightDigitHalves& halves)
 {
-    *fractions = {first, second};
-    return first.fourth != 10000 && second.fourth != 10000;
+    return {halves.high / 10000, halves.high % 10000, halves.low / 10000, halves.low % 10000};
+}
+
+bool LineFractionsOf(const EightDigitHalves& first, const EightDigitHalves& second, LineFractions* fractions)
+{
+    *fractions = {GroupsOfHalves(first), GroupsOfHalves(second)};
+    return first.low != 100000000 && second.low != 100000000;
 }
 
 void StoreLineFractions(char* first, char* second, const LineFractions& fractions)
@@ -422,8 +437,9 @@ void StoreLineFractions(char* first, char* second, const LineFractions& fraction
 #endif
 
 // The text of each integer below 1000 followed by the point, without
-// leading zeros ("0." to "999.") or with them ("000." to "999."), and its
-// length.
+// leading zeros ("0." to "999.") or with them ("000." to "999."), or as
+// the thousands of a larger integer: without leading zeros nor point, and
+// nothing for 0. With its length, in the byte after the text.
 struct alignas(8) PointedInteger {
     char text[4];
     std::uint8_t length;
@@ -433,79 +449,137 @@ struct PointedIntegers {
     PointedInteger entries[1000];
 };
 
-constexpr PointedIntegers MakePointedIntegers(bool leadingZeros)
+enum class IntegerForm { Short, Padded, Thousands };
+
+constexpr PointedIntegers MakePointedIntegers(IntegerForm form)
 {
     PointedIntegers integers{};
     for (int value = 0; value < 1000; ++value) {
         PointedInteger& entry = integers.entries[value];
-        const int largestPower = leadingZeros || value >= 100 ? 100 : value >= 10 ? 10 : 1;
+        const int largestPower = form == IntegerForm::Padded || value >= 100 ? 100
+                                 : value >= 10                               ? 10
+                                 : value >= 1 || form == IntegerForm::Short  ? 1
+                                                                             : 0;
         int length = 0;
         for (int power = largestPower; power > 0; power /= 10)
             entry.text[length++] = static_cast<char>('0' + value / power % 10);
-        entry.text[length++] = '.';
+        if (form != IntegerForm::Thousands)
+            entry.text[length++] = '.';
         entry.length = static_cast<std::uint8_t>(length);
     }
     return integers;
 }
 
-constexpr PointedIntegers ShortIntegers = MakePointedIntegers(false);
-constexpr PointedIntegers PaddedIntegers = MakePointedIntegers(true);
+// Indexed by whether the thousands before the integer are written: without
+// leading zeros when they are not, with them when they are.
+constexpr PointedIntegers IntegerTexts[2] = {MakePointedIntegers(IntegerForm::Short),
+                                             MakePointedIntegers(IntegerForm::Padded)};
+constexpr const PointedIntegers& ShortIntegers = IntegerTexts[0];
+constexpr PointedIntegers Thousands = MakePointedIntegers(IntegerForm::Thousands);
 
 // Copies entry's four bytes to out, of which only its text counts; returns
-// the end of its text.
+// the end of its text. The entry is read as one word, text and length
+// together.
 char* CopyPointedInteger(char* out, const PointedInteger& entry)
 {
-    std::memcpy(out, entry.text, sizeof entry.text);
-    return out + entry.length;
+    std::uint64_t word;
+    std::memcpy(&word, &entry, sizeof word);
+    std::memcpy(out, &word, sizeof entry.text);
+    // The bytes after the length are zero.
+    if constexpr (std::endian::native == std::endian::little)
+        return out + (word >> 32);
+    else
+        return out + ((word >> 24) & 0xff);
 }
 
-// Writes the sign, the integer part (below 1000) and the point of a value;
-// returns where its fraction goes.
-char* WriteShortIntegerPart(char* out, bool negative, std::uint32_t integer)
+// Writes the integer part (below 1000) and the point of a value; returns
+// where its fraction goes.
+char* WriteShortIntegerPart(char* out, std::uint32_t integer)
 {
-    return CopyPointedInteger(WriteSign(out, negative), ShortIntegers.entries[integer]);
+    return CopyPointedInteger(out, ShortIntegers.entries[integer]);
 }
 
-// Writes the sign, the integer part (below 10^6) and the point of a value;
-// returns where its fraction goes. The thousands are written without their
-// point (nothing when there are none), the rest after them with leading
-// zeros; without a branch, since a line's values may have integer parts
-// of either size.
-char* WriteIntegerPart(char* out, bool negative, std::uint32_t integer)
+// Writes the integer part (below 10^6) and the point of a value; returns
+// where its fraction goes: the thousands (nothing when there are none),
+// then the rest, with leading zeros when there are thousands. Without a
+// branch, since a line's values may have integer parts of either size.
+char* WriteMediumIntegerPart(char* out, std::uint32_t integer)
 {
-    out = WriteSign(out, negative);
     const std::uint32_t thousands = integer / 1000;
     const std::uint32_t units = integer % 1000;
-    const PointedInteger& leading = ShortIntegers.entries[thousands];
-    std::memcpy(out, leading.text, sizeof leading.text);
-    out += leading.length - 1 - (thousands == 0 ? 1 : 0);
-    return CopyPointedInteger(out, thousands != 0 ? PaddedIntegers.entries[units] : ShortIntegers.entries[units]);
+    out = CopyPointedInteger(out, Thousands.entries[thousands]);
+    return CopyPointedInteger(out, IntegerTexts[integer >= 1000 ? 1 : 0].entries[units]);
 }
 
-// Writes "first\tsecond\n" for a line of two common values and their
-// fraction digits. Each store may write past its own text into what a later
-// one writes. Integer parts below 1000 (most of what the transforms print)
-// take one table entry.
-char* WriteCommonLine(char* out, const CommonLine& line, const LineFractions& fractions)
+// Writes the integer part (below 10^8) and the point of a value; returns
+// where its fraction goes.
+char* WriteLongIntegerPart(char* out, std::uint32_t integer)
 {
-    const bool firstNegative = (line.negatives & 1) != 0;
-    const bool secondNegative = (line.negatives & 2) != 0;
+    out = WriteShortUnsigned(out, integer);
+    *out = '.';
+    return out + 1;
+}
+
+// Writes "first\tsecond\n" for a line of two values below 10^8 and their
+// fraction digits, the integer parts with writeIntegerPart. Each store may
+// write past its own text into what a later one writes.
+template <typename IntegerPartWriter>
+char* WriteCommonLineWith(char* out, const CommonLine& line, const LineFractions& fractions,
+                          IntegerPartWriter writeIntegerPart)
+{
     const auto firstInteger = static_cast<std::uint32_t>(line.integers);
     const auto secondInteger = static_cast<std::uint32_t>(line.integers >> 32);
-    char* firstFraction;
-    char* secondFraction;
-    if (firstInteger < 1000 && secondInteger < 1000) {
-        firstFraction = WriteShortIntegerPart(out, firstNegative, firstInteger);
-        firstFraction[FractionDigits] = '\t';
-        secondFraction = WriteShortIntegerPart(firstFraction + FractionDigits + 1, secondNegative, secondInteger);
-    } else {
-        firstFraction = WriteIntegerPart(out, firstNegative, firstInteger);
-        firstFraction[FractionDigits] = '\t';
-        secondFraction = WriteIntegerPart(firstFraction + FractionDigits + 1, secondNegative, secondInteger);
-    }
+    char* const firstFraction = writeIntegerPart(WriteSign(out, (line.negatives & 1) != 0), firstInteger);
+    firstFraction[FractionDigits] = '\t';
+    char* const secondStart = WriteSign(firstFraction + FractionDigits + 1, (line.negatives & 2) != 0);
+    char* const secondFraction = writeIntegerPart(secondStart, secondInteger);
     StoreLineFractions(firstFraction, secondFraction, fractions);
     secondFraction[FractionDigits] = '\n';
     return secondFraction + FractionDigits + 1;
+}
+
+// Writes a line of two values below 10^8 and their fraction digits when an
+// integer part is 1000 or more: out of line, so that the lines of smaller
+// values (most of what the transforms print) save no registers for it.
+// Below 10^6 each integer part takes two table entries.
+char* WriteWideLineOf(char* out, const CommonLine& line, const LineFractions& fractions)
+{
+    const auto firstInteger = static_cast<std::uint32_t>(line.integers);
+    const auto secondInteger = static_cast<std::uint32_t>(line.integers >> 32);
+    if (firstInteger < 1000000 && secondInteger < 1000000)
+        return WriteCommonLineWith(out, line, fractions, WriteMediumIntegerPart);
+    return WriteCommonLineWith(out, line, fractions, WriteLongIntegerPart);
+}
+
+// The call takes everything in registers (the two vectors of fraction
+// characters on x86), so that it can end the caller.
+#if defined(__SSE2__)
+[[gnu::noinline]] char* WriteWideLine(char* out, std::uint64_t integers, unsigned negatives, __m128i firstFraction,
+                                      __m128i secondFraction)
+{
+    return WriteWideLineOf(out, {integers, 0, 0, negatives}, {firstFraction, secondFraction});
+}
+
+char* WriteWideLine(char* out, const CommonLine& line, const LineFractions& fractions)
+{
+    return WriteWideLine(out, line.integers, line.negatives, fractions.first, fractions.second);
+}
+#else
+[[gnu::noinline]] char* WriteWideLine(char* out, const CommonLine& line, const LineFractions& fractions)
+{
+    return WriteWideLineOf(out, line, fractions);
+}
+#endif
+
+// Writes a line of two values below 10^8 and their fraction digits. Integer
+// parts below 1000 take one table entry.
+char* WriteCommonLine(char* out, const CommonLine& line, const LineFractions& fractions)
+{
+    const auto firstInteger = static_cast<std::uint32_t>(line.integers);
+    const auto secondInteger = static_cast<std::uint32_t>(line.integers >> 32);
+    if (firstInteger < 1000 && secondInteger < 1000)
+        return WriteCommonLineWith(out, line, fractions, WriteShortIntegerPart);
+    return WriteWideLine(out, line, fractions);
 }
 
 // Any line: each value printed on its own.
@@ -533,11 +607,9 @@ char* PrintFixed16(char* out, double value)
 char* PrintFixed16Line(char* out, double first, double second)
 {
     CommonLine line;
-    if (SplitCommonLine(first, second, &line)) {
-        LineFractions fractions;
-        if (LineFractionsOf(RoundedFractionGroups(line.firstFraction), RoundedFractionGroups(line.secondFraction),
-                            &fractions))
-            return WriteCommonLine(out, line, fractions);
-    }
+    LineFractions fractions;
+    if (SplitCommonLine(first, second, &line) &&
+        LineFractionsOf(FractionHalves(line.firstFraction), FractionHalves(line.secondFraction), &fractions))
+        return WriteCommonLine(out, line, fractions);
     return PrintLineValueByValue(out, first, second);
 }

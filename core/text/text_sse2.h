@@ -69,19 +69,53 @@ inline __m128i GroupLanes(const FourDigitGroups& groups)
     return _mm_insert_epi16(lanes, static_cast<int>(groups.fourth), 3);
 }
 
+// The digit characters of the groups in the 16-bit lanes of groups (below
+// 10^4), two sets of sixteen, leading zeros included. Each group is split
+// by 100 (5243 / 2^19 divides by 100 below 43699), and interleaving
+// quotients and remainders puts the pairs of each set in text order.
+inline SixteenCharacterPairSSE2 CharactersOfGroupLanesSSE2(__m128i groups)
+{
+    const __m128i hundreds = _mm_srli_epi16(_mm_mulhi_epu16(groups, _mm_set1_epi16(5243)), 3);
+    const __m128i belowHundred = _mm_sub_epi16(groups, _mm_mullo_epi16(hundreds, Opaque(_mm_set1_epi16(100))));
+    return {DigitCharactersOfPairs(_mm_unpacklo_epi16(hundreds, belowHundred)),
+            DigitCharactersOfPairs(_mm_unpackhi_epi16(hundreds, belowHundred))};
+}
+
 // The digit characters of two sets of groups, leading zeros included;
 // false when a group is 10^4, which has no four digits. The eight groups
-// fill the 16-bit lanes of one vector; each is split by 100 (5243 / 2^19
-// divides by 100 below 43699), and interleaving quotients and remainders
-// puts the pairs of each set in text order.
+// fill the 16-bit lanes of one vector.
 inline bool CharactersOfGroupsSSE2(const FourDigitGroups& firstGroups, const FourDigitGroups& secondGroups,
                                    SixteenCharacterPairSSE2* characters)
 {
     const __m128i groups = _mm_unpacklo_epi64(GroupLanes(firstGroups), GroupLanes(secondGroups));
-    const __m128i hundreds = _mm_srli_epi16(_mm_mulhi_epu16(groups, _mm_set1_epi16(5243)), 3);
-    const __m128i belowHundred = _mm_sub_epi16(groups, _mm_mullo_epi16(hundreds, Opaque(_mm_set1_epi16(100))));
-    *characters = {DigitCharactersOfPairs(_mm_unpacklo_epi16(hundreds, belowHundred)),
-                   DigitCharactersOfPairs(_mm_unpackhi_epi16(hundreds, belowHundred))};
+    *characters = CharactersOfGroupLanesSSE2(groups);
+    return _mm_movemask_epi8(_mm_cmpeq_epi16(groups, _mm_set1_epi16(10000))) == 0;
+}
+
+// The two numbers below 10^8 in the 64-bit lanes of eights as four groups
+// below 10^4 in the 32-bit lanes, in text order: each split by 10^4 in
+// place, as in StoreSixteenDigitsSSE2.
+inline __m128i FourGroupsOfEightsSSE2(__m128i eights)
+{
+    const __m128i q4 = _mm_srli_epi64(_mm_mul_epu32(eights, _mm_set1_epi32(-776530087)), 45);
+    const __m128i r4 = _mm_sub_epi32(eights, _mm_mul_epu32(q4, _mm_set1_epi32(10000)));
+    return _mm_or_si128(q4, _mm_slli_epi64(r4, 32));
+}
+
+// The digit characters of two sets of sixteen digits, each given as two
+// numbers below 10^8 (the first eight digits and the last eight), leading
+// zeros included; false when a last eight is 10^8, which has no eight
+// digits. Both sets are split into groups of four and go on as one vector.
+inline bool CharactersOfEightsSSE2(std::uint32_t firstHigh, std::uint32_t firstLow, std::uint32_t secondHigh,
+                                   std::uint32_t secondLow, SixteenCharacterPairSSE2* characters)
+{
+    const __m128i first = _mm_unpacklo_epi64(_mm_cvtsi32_si128(static_cast<int>(firstHigh)),
+                                             _mm_cvtsi32_si128(static_cast<int>(firstLow)));
+    const __m128i second = _mm_unpacklo_epi64(_mm_cvtsi32_si128(static_cast<int>(secondHigh)),
+                                              _mm_cvtsi32_si128(static_cast<int>(secondLow)));
+    // The groups are below 2^15, so that the saturating pack keeps them.
+    const __m128i groups = _mm_packs_epi32(FourGroupsOfEightsSSE2(first), FourGroupsOfEightsSSE2(second));
+    *characters = CharactersOfGroupLanesSSE2(groups);
     return _mm_movemask_epi8(_mm_cmpeq_epi16(groups, _mm_set1_epi16(10000))) == 0;
 }
 
@@ -95,34 +129,33 @@ inline void StoreSixteenCharacterPairSSE2(char* first, char* second, const Sixte
 
 #if defined(__x86_64__) || defined(_M_X64)
 // Splits first and second into integer parts and fractions, both at once,
-// when 1 <= |value| < limit for both (limit at most 2^31): integers gets the
-// first integer part in its low 32 bits and the second above, the fractions
-// are times 2^64, and bit 0 and 1 of negatives are the signs. Returns false,
+// when |value| < limit for both (limit at most 2^31, given twice at
+// limits, 16-byte aligned): integers gets the first integer part in its low
+// 32 bits and the second above, the fractions are in units of 2^-63,
+// rounded down, and bit 0 and 1 of negatives are the signs. Returns false,
 // storing nothing, when either value is outside (or a NaN).
 //
-// The range is checked on the integer parts, from 1 to limit - 1 (the
-// conversion gives 0x80000000 for a NaN and for 2^31 and up): part - 1
-// below limit - 1, compared unsigned by flipping the sign bits. The rest is
-// exact: with an integer part of at least 1, |value| minus it is exact as
-// |value| < 2 * integer, and has no bits below 2^-52 as |value| >= 1, so
-// that 1 + fraction is exact too; its fraction field is fraction * 2^52.
-inline bool SplitPairSSE2(double first, double second, std::uint32_t limit, std::uint64_t* integers,
+// |value| minus its integer part is exact: below 1 the integer part is 0,
+// and from 1 up |value| < 2 * integer. Times 2^63 it is exact too (a power
+// of two), below 2^63, and the conversion to an integer drops only what
+// lies below 2^-63, which only values below 2^-11 have.
+inline bool SplitPairSSE2(double first, double second, const double* limits, std::uint64_t* integers,
                           std::uint64_t* firstFraction, std::uint64_t* secondFraction, unsigned* negatives)
 {
+    // Constants in memory, which the operations take as they are (g++
+    // otherwise builds each in a register first).
+    alignas(16) static constexpr std::uint64_t magnitudeBits[2] = {0x7fffffffffffffff, 0x7fffffffffffffff};
+    alignas(16) static constexpr double twoToThe63[2] = {0x1p63, 0x1p63};
     const __m128d values = _mm_setr_pd(first, second);
-    const __m128d magnitudes = _mm_and_pd(values, _mm_castsi128_pd(_mm_set1_epi64x(0x7fffffffffffffff)));
-    const __m128i integerParts = _mm_cvttpd_epi32(magnitudes);
-    const __m128i signFlip = _mm_set1_epi32(static_cast<int>(0x80000000u));
-    const __m128i flippedBelowLimit = _mm_xor_si128(_mm_sub_epi32(integerParts, _mm_set1_epi32(1)), signFlip);
-    const __m128i flippedBound = _mm_set1_epi32(static_cast<int>((limit - 1) ^ 0x80000000u));
-    if ((_mm_movemask_epi8(_mm_cmplt_epi32(flippedBelowLimit, flippedBound)) & 0xff) != 0xff)
+    const __m128d magnitudes = _mm_and_pd(values, _mm_load_pd(reinterpret_cast<const double*>(magnitudeBits)));
+    if (_mm_movemask_pd(_mm_cmplt_pd(magnitudes, _mm_load_pd(limits))) != 3)
         return false;
-    const __m128d one = _mm_castsi128_pd(_mm_set1_epi64x(0x3ff0000000000000));
-    const __m128d onePlusFractions = _mm_add_pd(_mm_sub_pd(magnitudes, _mm_cvtepi32_pd(integerParts)), one);
-    const __m128i fractions = _mm_slli_epi64(_mm_castpd_si128(onePlusFractions), 12);
+    const __m128i integerParts = _mm_cvttpd_epi32(magnitudes);
+    const __m128d fractions = _mm_sub_pd(magnitudes, _mm_cvtepi32_pd(integerParts));
+    const __m128d scaledFractions = _mm_mul_pd(fractions, _mm_load_pd(twoToThe63));
     *integers = static_cast<std::uint64_t>(_mm_cvtsi128_si64(integerParts));
-    *firstFraction = static_cast<std::uint64_t>(_mm_cvtsi128_si64(fractions));
-    *secondFraction = static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(fractions, fractions)));
+    *firstFraction = static_cast<std::uint64_t>(_mm_cvttsd_si64(scaledFractions));
+    *secondFraction = static_cast<std::uint64_t>(_mm_cvttsd_si64(_mm_unpackhi_pd(scaledFractions, scaledFractions)));
     *negatives = static_cast<unsigned>(_mm_movemask_pd(values));
     return true;
 }
