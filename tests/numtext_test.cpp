@@ -363,7 +363,7 @@ std::vector<PrintCase> PrintCases()
             {-12345678.125, "-12345678.1250000000000000"},
             {9999 + std::ldexp(3.0, -17), "9999.0000228881835938"},
             {1.000000000002, "1.0000000000020000"},
-            // The line's own path takes every value below 10^8 in magnitude,
+            // The line's own path takes every value below 2^26 in magnitude,
             // zero and the smallest included: integer parts of one to eight
             // digits on either side of 1000 and 10^6 (where the integer
             // text changes form), fractions that are exact from 2^-11 up and
@@ -381,6 +381,9 @@ std::vector<PrintCase> PrintCases()
             {1000000.5, "1000000.5000000000000000"},
             {-9999999.75, "-9999999.7500000000000000"},
             {std::nextafter(1e8, 0.0), "99999999.9999999850988388"},
+            {std::nextafter(0x1p26, 0.0), "67108863.9999999925494194"}, // the line path's limit
+            {-0x1p26, "-67108864.0000000000000000"},
+            {0x1p26 + 0.5, "67108864.5000000000000000"},
             {std::nextafter(1000.0, 0.0), "999.9999999999998863"},
             {7 + std::ldexp(1.0, -17), "7.0000076293945312"},
             {1234567 + std::ldexp(3.0, -17), "1234567.0000228881835938"},
@@ -894,7 +897,7 @@ std::string PrintLineWithGlibc(std::pair<double, double> values)
                                                                     values.first, values.second)));
 }
 
-// Mostly what a line's own path prints (|value| < 10^8): integer parts of
+// Mostly what a line's own path prints (|value| < 2^26): integer parts of
 // every length with random fractions, fractions of a few decimals that a
 // double only nears (some round up out of their last four or eight
 // digits), ties at the 16th decimal, values below 1 down to the smallest

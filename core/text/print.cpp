@@ -35,9 +35,9 @@ namespace {
 constexpr int FractionDigits = 16;
 constexpr int FieldWidth = 18;
 constexpr std::uint64_t FractionScale = 10000000000000000u; // 10^16
-// Lines of values below this in magnitude take a path of their own
-// (PrintFixed16Line).
-constexpr double LineLimit = 1e8;
+// Lines of values below this in magnitude (67108864: integer parts of at
+// most eight digits) take a path of their own (PrintFixed16Line).
+constexpr double LineLimit = 0x1p26;
 
 struct DigitPairs {
     char text[200];
@@ -293,7 +293,7 @@ char* PrintBelowTwoToThe64(char* out, bool negative, std::uint64_t mantissa, int
 
 // ---- A sample line ------------------------------------------------------
 //
-// Lines of two values below 10^8 in magnitude, zero and the smallest values
+// Lines of two values below 2^26 in magnitude, zero and the smallest values
 // included, are printed in one pass: the integer parts from tables of the
 // texts below 1000, and the 32 fraction digits of the line together (in one
 // vector on x86). Other lines, and the few whose rounding is not decided
@@ -340,7 +340,7 @@ EightDigitHalves FractionHalves(std::uint64_t fraction)
     return {static_cast<std::uint32_t>(first.high), static_cast<std::uint32_t>(low)};
 }
 
-// A line of two values with |value| < 10^8, split exactly into signs,
+// A line of two values with |value| < 2^26, split exactly into signs,
 // integer parts and fractions.
 struct CommonLine {
     std::uint64_t integers;      // the first value's in the low 32 bits, the second's above
@@ -354,8 +354,9 @@ struct CommonLine {
 #if defined(__SSE2__) && (defined(__x86_64__) || defined(_M_X64))
 bool SplitCommonLine(double first, double second, CommonLine* line)
 {
-    alignas(16) static constexpr double limits[2] = {LineLimit, LineLimit};
-    return SplitPairSSE2(first, second, limits, &line->integers, &line->firstFraction, &line->secondFraction,
+    constexpr auto limitHighWord = static_cast<std::uint32_t>(std::bit_cast<std::uint64_t>(LineLimit) >> 32);
+    static_assert(std::bit_cast<std::uint64_t>(LineLimit) << 32 == 0);
+    return SplitPairSSE2(first, second, limitHighWord, &line->integers, &line->firstFraction, &line->secondFraction,
                          &line->negatives);
 }
 #else
@@ -520,7 +521,7 @@ char* WriteLongIntegerPart(char* out, std::uint32_t integer)
     return out + 1;
 }
 
-// Writes "first\tsecond\n" for a line of two values below 10^8 and their
+// Writes "first\tsecond\n" for a line of two values below 2^26 and their
 // fraction digits, the integer parts with writeIntegerPart. Each store may
 // write past its own text into what a later one writes.
 template <typename IntegerPartWriter>
@@ -531,14 +532,14 @@ char* WriteCommonLineWith(char* out, const CommonLine& line, const LineFractions
     const auto secondInteger = static_cast<std::uint32_t>(line.integers >> 32);
     char* const firstFraction = writeIntegerPart(WriteSign(out, (line.negatives & 1) != 0), firstInteger);
     firstFraction[FractionDigits] = '\t';
-    char* const secondStart = WriteSign(firstFraction + FractionDigits + 1, (line.negatives & 2) != 0);
+    char* const secondStart = WriteSign(firstFraction + FractionDigits + 1, (line.negatives >> 1) != 0);
     char* const secondFraction = writeIntegerPart(secondStart, secondInteger);
     StoreLineFractions(firstFraction, secondFraction, fractions);
     secondFraction[FractionDigits] = '\n';
     return secondFraction + FractionDigits + 1;
 }
 
-// Writes a line of two values below 10^8 and their fraction digits when an
+// Writes a line of two values below 2^26 and their fraction digits when an
 // integer part is 1000 or more: out of line, so that the lines of smaller
 // values (most of what the transforms print) save no registers for it.
 // Below 10^6 each integer part takes two table entries.
@@ -571,7 +572,7 @@ char* WriteWideLine(char* out, const CommonLine& line, const LineFractions& frac
 }
 #endif
 
-// Writes a line of two values below 10^8 and their fraction digits. Integer
+// Writes a line of two values below 2^26 and their fraction digits. Integer
 // parts below 1000 take one table entry.
 char* WriteCommonLine(char* out, const CommonLine& line, const LineFractions& fractions)
 {

@@ -92,29 +92,27 @@ inline bool CharactersOfGroupsSSE2(const FourDigitGroups& firstGroups, const Fou
     return _mm_movemask_epi8(_mm_cmpeq_epi16(groups, _mm_set1_epi16(10000))) == 0;
 }
 
-// The two numbers below 10^8 in the 64-bit lanes of eights as four groups
-// below 10^4 in the 32-bit lanes, in text order: each split by 10^4 in
-// place, as in StoreSixteenDigitsSSE2.
-inline __m128i FourGroupsOfEightsSSE2(__m128i eights)
-{
-    const __m128i q4 = _mm_srli_epi64(_mm_mul_epu32(eights, _mm_set1_epi32(-776530087)), 45);
-    const __m128i r4 = _mm_sub_epi32(eights, _mm_mul_epu32(q4, _mm_set1_epi32(10000)));
-    return _mm_or_si128(q4, _mm_slli_epi64(r4, 32));
-}
-
 // The digit characters of two sets of sixteen digits, each given as two
 // numbers below 10^8 (the first eight digits and the last eight), leading
 // zeros included; false when a last eight is 10^8, which has no eight
-// digits. Both sets are split into groups of four and go on as one vector.
+// digits. The four numbers fill the 32-bit lanes of one vector, in text
+// order, and are split by 10^4 in place: the quotient stays in the lower
+// half of its lane and the remainder goes to the upper half, as in
+// StoreSixteenDigitsSSE2. The quotients are products by 3518437209 / 2^45
+// (exact below 2^32), of the even lanes and of the odd lanes shifted down;
+// they are below 2^15, so that the signed 16-bit products of
+// _mm_madd_epi16 take them back times 10^4.
 inline bool CharactersOfEightsSSE2(std::uint32_t firstHigh, std::uint32_t firstLow, std::uint32_t secondHigh,
                                    std::uint32_t secondLow, SixteenCharacterPairSSE2* characters)
 {
-    const __m128i first = _mm_unpacklo_epi64(_mm_cvtsi32_si128(static_cast<int>(firstHigh)),
-                                             _mm_cvtsi32_si128(static_cast<int>(firstLow)));
-    const __m128i second = _mm_unpacklo_epi64(_mm_cvtsi32_si128(static_cast<int>(secondHigh)),
-                                              _mm_cvtsi32_si128(static_cast<int>(secondLow)));
-    // The groups are below 2^15, so that the saturating pack keeps them.
-    const __m128i groups = _mm_packs_epi32(FourGroupsOfEightsSSE2(first), FourGroupsOfEightsSSE2(second));
+    const __m128i eights = _mm_setr_epi32(static_cast<int>(firstHigh), static_cast<int>(firstLow),
+                                          static_cast<int>(secondHigh), static_cast<int>(secondLow));
+    const __m128i reciprocal = _mm_set1_epi32(-776530087);
+    const __m128i evenQuotients = _mm_srli_epi64(_mm_mul_epu32(eights, reciprocal), 45);
+    const __m128i oddQuotients = _mm_srli_epi64(_mm_mul_epu32(_mm_srli_epi64(eights, 32), reciprocal), 45);
+    const __m128i quotients = _mm_or_si128(evenQuotients, _mm_slli_epi64(oddQuotients, 32));
+    const __m128i remainders = _mm_sub_epi32(eights, _mm_madd_epi16(quotients, _mm_set1_epi32(10000)));
+    const __m128i groups = _mm_or_si128(quotients, _mm_slli_epi32(remainders, 16));
     *characters = CharactersOfGroupLanesSSE2(groups);
     return _mm_movemask_epi8(_mm_cmpeq_epi16(groups, _mm_set1_epi16(10000))) == 0;
 }
@@ -129,34 +127,36 @@ inline void StoreSixteenCharacterPairSSE2(char* first, char* second, const Sixte
 
 #if defined(__x86_64__) || defined(_M_X64)
 // Splits first and second into integer parts and fractions, both at once,
-// when |value| < limit for both (limit at most 2^31, given twice at
-// limits, 16-byte aligned): integers gets the first integer part in its low
-// 32 bits and the second above, the fractions are in units of 2^-63,
+// when |value| < limit for both, limit a power of two up to 2^31 given by
+// the high word of its bits: integers gets the first integer part in its
+// low 32 bits and the second above, the fractions are in units of 2^-63,
 // rounded down, and bit 0 and 1 of negatives are the signs. Returns false,
 // storing nothing, when either value is outside (or a NaN).
 //
-// |value| minus its integer part is exact: below 1 the integer part is 0,
-// and from 1 up |value| < 2 * integer. Times 2^63 it is exact too (a power
-// of two), below 2^63, and the conversion to an integer drops only what
-// lies below 2^-63, which only values below 2^-11 have.
-inline bool SplitPairSSE2(double first, double second, const double* limits, std::uint64_t* integers,
+// The range is checked on the high words of the magnitudes' bits, as the
+// limit's low word is 0; a NaN's is above. |value| minus its integer part
+// is exact: below 1 the integer part is 0, and from 1 up |value| < 2 *
+// integer. Adding 63 to its exponent multiplies it by 2^63, exactly; for a
+// fraction of 0 or below 2^-1022 it gives a number below 1 instead, which
+// converts to 0 as the product would. The conversion to an integer drops
+// only what lies below 2^-63, which only values below 2^-11 have.
+inline bool SplitPairSSE2(double first, double second, std::uint32_t limitHighWord, std::uint64_t* integers,
                           std::uint64_t* firstFraction, std::uint64_t* secondFraction, unsigned* negatives)
 {
-    // Constants in memory, which the operations take as they are (g++
-    // otherwise builds each in a register first).
-    alignas(16) static constexpr std::uint64_t magnitudeBits[2] = {0x7fffffffffffffff, 0x7fffffffffffffff};
-    alignas(16) static constexpr double twoToThe63[2] = {0x1p63, 0x1p63};
-    const __m128d values = _mm_setr_pd(first, second);
-    const __m128d magnitudes = _mm_and_pd(values, _mm_load_pd(reinterpret_cast<const double*>(magnitudeBits)));
-    if (_mm_movemask_pd(_mm_cmplt_pd(magnitudes, _mm_load_pd(limits))) != 3)
+    const __m128i bits = _mm_castpd_si128(_mm_setr_pd(first, second));
+    const __m128i magnitudeBits = _mm_and_si128(bits, _mm_set1_epi64x(0x7fffffffffffffff));
+    const __m128i below = _mm_cmplt_epi32(magnitudeBits, _mm_set1_epi32(static_cast<int>(limitHighWord)));
+    if ((_mm_movemask_ps(_mm_castsi128_ps(below)) & 0xa) != 0xa) // the high words
         return false;
+    const __m128d magnitudes = _mm_castsi128_pd(magnitudeBits);
     const __m128i integerParts = _mm_cvttpd_epi32(magnitudes);
     const __m128d fractions = _mm_sub_pd(magnitudes, _mm_cvtepi32_pd(integerParts));
-    const __m128d scaledFractions = _mm_mul_pd(fractions, _mm_load_pd(twoToThe63));
+    const __m128d scaledFractions =
+        _mm_castsi128_pd(_mm_add_epi64(_mm_castpd_si128(fractions), _mm_set1_epi64x(std::int64_t{63} << 52)));
     *integers = static_cast<std::uint64_t>(_mm_cvtsi128_si64(integerParts));
     *firstFraction = static_cast<std::uint64_t>(_mm_cvttsd_si64(scaledFractions));
     *secondFraction = static_cast<std::uint64_t>(_mm_cvttsd_si64(_mm_unpackhi_pd(scaledFractions, scaledFractions)));
-    *negatives = static_cast<unsigned>(_mm_movemask_pd(values));
+    *negatives = static_cast<unsigned>(_mm_movemask_pd(_mm_castsi128_pd(bits)));
     return true;
 }
 #endif
