@@ -540,47 +540,44 @@ char* WriteCommonLineWith(char* out, const CommonLine& line, const LineFractions
 }
 
 // Writes a line of two values below 2^26 and their fraction digits when an
-// integer part is 1000 or more: out of line, so that the lines of smaller
+// integer part is 10^6 or more: out of line, so that the lines of smaller
 // values (most of what the transforms print) save no registers for it.
-// Below 10^6 each integer part takes two table entries.
-char* WriteWideLineOf(char* out, const CommonLine& line, const LineFractions& fractions)
+char* WriteLongLineOf(char* out, const CommonLine& line, const LineFractions& fractions)
 {
-    const auto firstInteger = static_cast<std::uint32_t>(line.integers);
-    const auto secondInteger = static_cast<std::uint32_t>(line.integers >> 32);
-    if (firstInteger < 1000000 && secondInteger < 1000000)
-        return WriteCommonLineWith(out, line, fractions, WriteMediumIntegerPart);
     return WriteCommonLineWith(out, line, fractions, WriteLongIntegerPart);
 }
 
 // The call takes everything in registers (the two vectors of fraction
 // characters on x86), so that it can end the caller.
 #if defined(__SSE2__)
-[[gnu::noinline]] char* WriteWideLine(char* out, std::uint64_t integers, unsigned negatives, __m128i firstFraction,
+[[gnu::noinline]] char* WriteLongLine(char* out, std::uint64_t integers, unsigned negatives, __m128i firstFraction,
                                       __m128i secondFraction)
 {
-    return WriteWideLineOf(out, {integers, 0, 0, negatives}, {firstFraction, secondFraction});
+    return WriteLongLineOf(out, {integers, 0, 0, negatives}, {firstFraction, secondFraction});
 }
 
-char* WriteWideLine(char* out, const CommonLine& line, const LineFractions& fractions)
+char* WriteLongLine(char* out, const CommonLine& line, const LineFractions& fractions)
 {
-    return WriteWideLine(out, line.integers, line.negatives, fractions.first, fractions.second);
+    return WriteLongLine(out, line.integers, line.negatives, fractions.first, fractions.second);
 }
 #else
-[[gnu::noinline]] char* WriteWideLine(char* out, const CommonLine& line, const LineFractions& fractions)
+[[gnu::noinline]] char* WriteLongLine(char* out, const CommonLine& line, const LineFractions& fractions)
 {
-    return WriteWideLineOf(out, line, fractions);
+    return WriteLongLineOf(out, line, fractions);
 }
 #endif
 
 // Writes a line of two values below 2^26 and their fraction digits. Integer
-// parts below 1000 take one table entry.
+// parts below 1000 take one table entry, below 10^6 two.
 char* WriteCommonLine(char* out, const CommonLine& line, const LineFractions& fractions)
 {
     const auto firstInteger = static_cast<std::uint32_t>(line.integers);
     const auto secondInteger = static_cast<std::uint32_t>(line.integers >> 32);
     if (firstInteger < 1000 && secondInteger < 1000)
         return WriteCommonLineWith(out, line, fractions, WriteShortIntegerPart);
-    return WriteWideLine(out, line, fractions);
+    if (firstInteger < 1000000 && secondInteger < 1000000)
+        return WriteCommonLineWith(out, line, fractions, WriteMediumIntegerPart);
+    return WriteLongLine(out, line, fractions);
 }
 
 // Any line: each value printed on its own.
