@@ -444,6 +444,7 @@ void StoreLineFractions(char* first, char* second, const LineFractions& fraction
 struct alignas(8) PointedInteger {
     char text[4];
     std::uint8_t length;
+    std::uint8_t zeros[3]; // so that the entry read as one word holds nothing else
 };
 
 struct PointedIntegers {
@@ -486,7 +487,7 @@ char* CopyPointedInteger(char* out, const PointedInteger& entry)
     std::uint64_t word;
     std::memcpy(&word, &entry, sizeof word);
     std::memcpy(out, &word, sizeof entry.text);
-    // The bytes after the length are zero.
+    // The bytes after the length are zeros.
     if constexpr (std::endian::native == std::endian::little)
         return out + (word >> 32);
     else
