@@ -10,6 +10,7 @@
 #include <limits>
 #include <vector>
 
+#include "kernel/FFT.h"
 #include "kernel/sincos.h"
 
 namespace {
@@ -86,31 +87,63 @@ TEST(SinCosValues, ArgumentsOutsideTheRangeGiveNaN)
     }
 }
 
-// SinCosMultiples works out several arguments at a time: every entry must
-// have the bits SinCos gives its argument. The cases take in every twiddle
-// angle up to 2^20 (so the main path, arguments near the zeros, undecided
-// ones and those below 2^-27), counts that leave a tail, a negative step,
-// multiples that leave the range, and a NaN step.
+// SinCosMultiples works out several arguments at a time, on the path the
+// transforms run on: on every path this build and processor have, every
+// entry must have the bits SinCos gives its argument. The cases take in
+// every twiddle angle up to 2^20 (so the main path, arguments near the
+// zeros, undecided ones and those below 2^-27), counts that leave a tail, a
+// negative step, multiples that leave the range, and a NaN step; each is
+// stored as a twiddle table holds it (cosine, sine, cosine, ...), in two
+// arrays, and in two arrays with gaps.
+struct MultiplesCase {
+    double step;
+    int count;
+};
+
+struct Layout {
+    int stride;
+    bool interleaved; // the sine just after its cosine
+};
+
+long MismatchesOfMultiples(const MultiplesCase& c, const Layout& layout)
+{
+    const std::size_t size = static_cast<std::size_t>(layout.stride) * static_cast<std::size_t>(c.count);
+    std::vector<double> first(size + 1), second(size);
+    double* cosines = first.data();
+    double* sines = layout.interleaved ? first.data() + 1 : second.data();
+    SinCosMultiples(c.step, c.count, sines, cosines, layout.stride);
+    long mismatches = 0;
+    for (int k = 0; k < c.count; ++k) {
+        double sine = 0, cosine = 0;
+        SinCos(static_cast<double>(k) * c.step, &sine, &cosine);
+        const std::size_t at = static_cast<std::size_t>(k) * static_cast<std::size_t>(layout.stride);
+        if (Bits(sines[at]) != Bits(sine) || Bits(cosines[at]) != Bits(cosine))
+            ++mismatches;
+    }
+    return mismatches;
+}
+
 TEST(SinCosValues, MultiplesHaveTheBitsOfEachArgument)
 {
-    struct Case {
-        double step;
-        int count;
-    };
-    const Case cases[] = {{kStep, 1 << 20},   {kStep, 1000003}, {kStep / 1024, 4099},
-                          {-3 * kStep, 1001}, {0.01, 501},      {std::numeric_limits<double>::quiet_NaN(), 6}};
-    for (const Case& c : cases) {
-        std::vector<double> table(2 * static_cast<std::size_t>(c.count));
-        SinCosMultiples(c.step, c.count, &table[1], &table[0], 2);
-        long mismatches = 0;
-        for (int k = 0; k < c.count; ++k) {
-            double sine = 0, cosine = 0;
-            SinCos(static_cast<double>(k) * c.step, &sine, &cosine);
-            if (Bits(table[2 * k + 1]) != Bits(sine) || Bits(table[2 * k]) != Bits(cosine))
-                ++mismatches;
+    const MultiplesCase cases[] = {{kStep, 1 << 20},   {kStep, 1000003}, {kStep / 1024, 4099},
+                                   {-3 * kStep, 1001}, {0.01, 501},      {std::numeric_limits<double>::quiet_NaN(), 6}};
+    const Layout layouts[] = {{2, true}, {1, false}, {3, false}};
+    int paths = 0;
+    for (int path = 0; path < FFTPathCount; ++path) {
+        if (!FFTPathAvailable(path))
+            continue;
+        ++paths;
+        UseFFTPath(path);
+        for (const MultiplesCase& c : cases) {
+            for (const Layout& layout : layouts) {
+                EXPECT_EQ(MismatchesOfMultiples(c, layout), 0)
+                    << std::hexfloat << "path " << path << ", step " << c.step << ", count " << c.count << ", stride "
+                    << layout.stride;
+            }
         }
-        EXPECT_EQ(mismatches, 0) << std::hexfloat << "step " << c.step << ", count " << c.count;
     }
+    UseFFTPath(FFTPathCount); // back to the widest
+    EXPECT_GE(paths, 1);
 }
 
 } // namespace

@@ -44,21 +44,24 @@ void FillTwiddles(int N, Complex* table)
 struct PathStages {
     void (*line)(Complex* line, int N, const Complex* table, double direction);
     void (*columns)(Complex* panel, int N, int width, const Complex* table, double direction);
+    void (*sinCosMultiples)(double step, int count, double* sines, double* cosines, int stride);
 };
 
+// The AVX-512 path builds its tables with AVX2, which every processor with
+// AVX-512 has.
 const PathStages Paths[FFTPathCount] = {
-    {TransformLinePortable, ColumnStagesPortable},
+    {TransformLinePortable, ColumnStagesPortable, SinCosMultiplesPortable},
 #if defined(SPEK_SSE2_PATH)
-    {TransformLineSSE2, ColumnStagesSSE2},
+    {TransformLineSSE2, ColumnStagesSSE2, SinCosMultiplesPortable},
 #else
-    {nullptr, nullptr},
+    {nullptr, nullptr, nullptr},
 #endif
 #if defined(SPEK_WIDE_PATHS)
-    {TransformLineAVX2, ColumnStagesAVX2},
-    {TransformLineAVX512, ColumnStagesAVX512},
+    {TransformLineAVX2, ColumnStagesAVX2, SinCosMultiplesAVX2},
+    {TransformLineAVX512, ColumnStagesAVX512, SinCosMultiplesAVX2},
 #else
-    {nullptr, nullptr},
-    {nullptr, nullptr},
+    {nullptr, nullptr, nullptr},
+    {nullptr, nullptr, nullptr},
 #endif
 };
 
@@ -138,6 +141,13 @@ bool FFTPathAvailable(int path)
 void UseFFTPath(int path)
 {
     CurrentPath = FFTPathAvailable(path) ? path : WidestPath();
+}
+
+// The twiddle tables are built on the path the transforms run on, so that
+// the tests and benchmarks that choose a path (UseFFTPath) choose both.
+void SinCosMultiples(double step, int count, double* sines, double* cosines, int stride)
+{
+    Stages().sinCosMultiples(step, count, sines, cosines, stride);
 }
 
 void ClearFFT(Complex* table)

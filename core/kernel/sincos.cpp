@@ -25,7 +25,8 @@
 #include "kernel/sincos.h"
 
 #include "base/double_bits.h"
-#include "kernel/simd.h"
+#include "kernel/FFT_paths.h"
+#include "kernel/sincos_lanes.h"
 
 #include <array>
 #include <bit>
@@ -50,12 +51,8 @@ using Fixed = std::array<std::uint32_t, N>;
 
 constexpr std::size_t MaxLimbs = 16;
 
-// Table of sin(i/512) and cos(i/512) for i = 0..2048, each as a head of at
-// most 27 significant bits plus the nearest double to the rest, so head +
-// tail is within 2^-80 |value|.
-struct TableEntry {
-    double sinHead, sinTail, cosHead, cosTail;
-};
+// Table of sin(i/512) and cos(i/512) for i = 0..2048 (kernel/sincos_lanes.h).
+using TableEntry = SinCosTableEntry;
 
 constexpr int TableScale = 512;
 constexpr int TableSize = 4 * TableScale + 1;
@@ -410,29 +407,10 @@ DoubleDouble FastTwoSum(double a, double b)
     return {sum, b - (sum - a)};
 }
 
-// Two arguments at a time, one per lane of a Pair (an SSE2 vector on x86):
-// every operation on a Pair works lane by lane exactly as on a double, so
-// each lane gets the bits of the scalar code. (Four lanes were measured
-// slower: their gathers and checks cost more than the wider arithmetic
-// saves without AVX.)
-constexpr int LaneCount = 2;
-
-// x + IndexShift rounds x to a multiple of 1/512 (the ulp of IndexShift)
-// and holds 512 times that multiple in its low mantissa bits.
-constexpr double IndexShift = 0x1.8p43;
-
+// The table entry of x + IndexShift (kernel/sincos_lanes.h).
 int TableIndex(double shifted)
 {
     return static_cast<int>(std::bit_cast<std::uint64_t>(shifted) & 0xFFF);
-}
-
-// 1 - cos t for |t| <= 2^-10 given tt = t*t (truncation below 2^-95).
-// Within 2u relative when tt is within u: 0.5 tt is exact, the t^4 part is
-// below 2^-24 of the result, and the subtraction rounds once.
-template <class T>
-T OneMinusCos(T tt)
-{
-    return 0.5 * tt - (tt * tt) * (1.0 / 24 - tt * (1.0 / 720));
 }
 
 // ---------------------------------------------------------------------------
@@ -553,71 +531,8 @@ bool NearZeroOfSinOrCos(int i)
 }
 
 // ---------------------------------------------------------------------------
-// Main path: the table at x itself and an absolute error bound.
-
-// Absolute error of the main path, with u = 2^-53, |S|, |C| <= 1 and
-// |t| <= 2^-10 (so c <= t^2/2 <= 2^-21 and |s| <= |t|^3/6):
-//  - S c and C c: c within 2u, Sd and Cd within u, the product rounded:
-//    4u c <= 2u t^2.
-//  - the corrections: the first three partial sums are below 2^-25.9 (the
-//    table tails are below 2^-26), the last one and the final sum with the
-//    low part of the head sum below 2^-25.9 + t^2/2; the five additions lose
-//    at most 5u 2^-25.9 + u t^2 = 2^-76.6 + u t^2.
-//  - S s and C s (within 6u |s|), the products with t1 and t2, the tails of
-//    the table (2^-80 each), truncation (t^7/7!, t^8/8!): below 2^-79.
-// So |error| <= 3u t^2 + 2^-76.3. The rounding test adds and subtracts the
-// bound to a value below 2^-25.8 + t^2/2, losing up to u t^2/2 + 2^-78.8
-// more, and the bound itself, 8u tt + 2^-75 with tt = RN(t^2), rounds down
-// by at most a relative 3u: it covers the 3.5u t^2 + 2^-76 needed by a
-// factor of two, and is at most 2^-70 + 2^-75.
-// The head sums are exact: away from the zeros |S| > sin(1.5/512) > |t| for
-// sin, and likewise |C| > |t| for cos.
-template <class T>
-T TableErrorBound(T tt)
-{
-    return tt * 0x1p-50 + 0x1p-75;
-}
-
-// ax + SplitShift rounds ax to a multiple of 2^-36.
-constexpr double SplitShift = 0x1.8p16;
-
-// The main path for arguments ax (a double, or a Pair of them) whose table
-// entries have the parts given: the value of sin and cos rounded twice,
-// with the error bound added and subtracted. Where the two agree, that is
-// the correctly rounded result.
-template <class T>
-struct Bracket {
-    T sinHigh, sinLow, cosHigh, cosLow;
-};
-
-template <class T>
-Bracket<T> SinCosBracket(T ax, T shifted, T sinHead, T sinTail, T cosHead, T cosTail)
-{
-    const T a = shifted - IndexShift;
-    const T t = ax - a; // exact, |t| <= 2^-10
-    // t = t1 + t2 exactly, t1 a multiple of 2^-36 (so of at most 26
-    // significant bits, and 27-bit heads times t1 are exact), |t2| <= 2^-37.
-    const T axRounded = (ax + SplitShift) - SplitShift;
-    const T t1 = axRounded - a;
-    const T t2 = ax - axRounded;
-    const T tt = t * t;
-    const T s = (t * tt) * (-1.0 / 6 + tt * (1.0 / 120));
-    const T c = OneMinusCos(tt);
-    const T sd = sinHead + sinTail;
-    const T cd = cosHead + cosTail;
-
-    // sin x = S + C t1 + (C t2 + C s - S c), the head sum exact (FastTwoSum).
-    const T sinProduct = cosHead * t1;
-    const T sinHi = sinHead + sinProduct;
-    const T sinRest = (sinProduct - (sinHi - sinHead)) + ((((cosTail * t1 + sinTail) + cd * t2) + cd * s) - sd * c);
-    // cos x = C - S t1 - (S t2 + S s + C c).
-    const T cosProduct = -(sinHead * t1);
-    const T cosHi = cosHead + cosProduct;
-    const T cosRest = (cosProduct - (cosHi - cosHead)) + ((((cosTail - sinTail * t1) - sd * t2) - sd * s) - cd * c);
-
-    const T error = TableErrorBound(tt);
-    return {sinHi + (sinRest + error), sinHi + (sinRest - error), cosHi + (cosRest + error), cosHi + (cosRest - error)};
-}
+// Main path: the table at x itself and an absolute error bound (the
+// bracket, shared with SinCosMultiples, is in kernel/sincos_lanes.h).
 
 SinCosPair SinCosFromTable(double ax, double shifted, int i)
 {
@@ -626,42 +541,6 @@ SinCosPair SinCosFromTable(double ax, double shifted, int i)
     if (y.sinHigh != y.sinLow || y.cosHigh != y.cosLow)
         return SlowSinCos(ax);
     return {y.sinHigh, y.cosHigh};
-}
-
-// True when SinCos takes the main path for x, at table entry i.
-bool OnMainPath(double x, int i)
-{
-    return x >= 0x1p-27 && x <= 4.0 && !NearZeroOfSinOrCos(i);
-}
-
-// sin and cos of the arguments x, each stored at its place in sines and
-// cosines: the lanes on the main path all at once, the others (and
-// those the bracket leaves undecided) by SinCos.
-void LanesSinCos(Pair x, double* sines, double* cosines, std::ptrdiff_t stride)
-{
-    const Pair shifted = x + IndexShift;
-    Pair sinHead, sinTail, cosHead, cosTail;
-    bool main[LaneCount];
-    for (int l = 0; l < LaneCount; ++l) {
-        const int i = TableIndex(shifted[l]);
-        main[l] = OnMainPath(x[l], i);
-        const TableEntry& e = SinCosTable[main[l] ? i : 0];
-        sinHead[l] = e.sinHead;
-        sinTail[l] = e.sinTail;
-        cosHead[l] = e.cosHead;
-        cosTail[l] = e.cosTail;
-    }
-    const Bracket<Pair> y = SinCosBracket(x, shifted, sinHead, sinTail, cosHead, cosTail);
-    for (int l = 0; l < LaneCount; ++l) {
-        double* sine = sines + l * stride;
-        double* cosine = cosines + l * stride;
-        if (main[l] && y.sinHigh[l] == y.sinLow[l] && y.cosHigh[l] == y.cosLow[l]) {
-            *sine = y.sinHigh[l];
-            *cosine = y.cosHigh[l];
-        } else {
-            SinCos(x[l], sine, cosine);
-        }
-    }
 }
 
 } // namespace
@@ -687,17 +566,12 @@ void SinCos(double x, double* sine, double* cosine)
     *cosine = result.cos;
 }
 
-void SinCosMultiples(double step, int count, double* sines, double* cosines, int stride)
+const SinCosTableEntry* const SinCosTableEntries = SinCosTable.data();
+
+// Two arguments at a time, one per lane of a Pair (an SSE2 vector on x86).
+// (Four lanes of such vectors were measured slower: their gathers and
+// checks cost more than the wider arithmetic saves without AVX.)
+void SinCosMultiplesPortable(double step, int count, double* sines, double* cosines, int stride)
 {
-    const std::ptrdiff_t lanesApart = stride;
-    int k = 0;
-    for (; k + LaneCount <= count; k += LaneCount) {
-        Pair x;
-        for (int l = 0; l < LaneCount; ++l)
-            x[l] = static_cast<double>(k + l) * step;
-        const std::ptrdiff_t at = k * lanesApart;
-        LanesSinCos(x, sines + at, cosines + at, lanesApart);
-    }
-    for (; k < count; ++k)
-        SinCos(static_cast<double>(k) * step, sines + k * lanesApart, cosines + k * lanesApart);
+    SinCosMultiplesInLanes<Pair>(step, count, sines, cosines, stride);
 }
