@@ -114,34 +114,51 @@ Bracket<T> SinCosBracket(T ax, T shifted, T sinHead, T sinTail, T cosHead, T cos
 template <class V>
 using LaneMask = decltype(V{} < V{});
 
+template <class V>
+constexpr int LanesOf = sizeof(V) / sizeof(double);
+
 // The table parts for each lane.
 template <class V>
 struct LaneEntries {
     V sinHead, sinTail, cosHead, cosTail;
 };
 
-// The lanes whose arguments x take SinCos's main path, given a = x rounded
-// to a multiple of 1/512 (the table entry i = 512 a): x <= 4 and entry i
-// not within one of 0, 804 and 1608, the entries next to 0, pi/2 and pi.
-// (a > 1/512 also keeps out x below 2^-27, negative x and NaN.) On that
-// range a is exact, and these tests of a are those SinCos makes of i.
-template <class V>
-LaneMask<V> OnMainPath(V x, V a)
+// Whether an argument x takes SinCos's main path, from shifted = x +
+// IndexShift: n = 512 x rounded to an integer, as long as shifted stays in
+// the binade of IndexShift, where its ulp is 1/512; every other x (NaN,
+// infinities, |x| above 2^42) gives n far outside 0..2048. The main path
+// takes n from 2 to 2047 but for 803..805 and 1607..1609: those whose
+// table entry is not within one of the entries next to 0, pi/2 and pi (as
+// SinCos), and below 2048, which also keeps out x just above 4, where
+// SinCos gives NaN. (The few arguments from 4 - 1/1024 to 4, above every
+// twiddle angle, are left to SinCos, with the same bits.)
+inline bool OnMainPath(double shifted)
 {
-    constexpr double cell = 1.0 / 512;
-    const LaneMask<V> pastZero = a > 1 * cell;
-    const LaneMask<V> apartFromHalfPi = (a < 803 * cell) | (a > 805 * cell);
-    const LaneMask<V> apartFromPi = (a < 1607 * cell) | (a > 1609 * cell);
-    return (x <= 4.0) & pastZero & apartFromHalfPi & apartFromPi;
+    const auto n = std::bit_cast<std::uint64_t>(shifted) - std::bit_cast<std::uint64_t>(IndexShift);
+    return (n - 2 <= 2045) & (n - 803 > 2) & (n - 1607 > 2);
 }
 
-// The table entry of each lane: i where mainPath is set, else 0 (the
-// lanes off the main path are worked out by SinCos, and their index need
-// not even lie in the table).
+// The same test of every lane: the lanes are taken apart anyway for their
+// table entries, and integer tests of them were measured faster than
+// vector compares of doubles (the vector units are the busy ones).
 template <class V>
-LaneMask<V> TableIndices(V shifted, LaneMask<V> mainPath)
+bool AllOnMainPath(V shifted)
 {
-    return std::bit_cast<LaneMask<V>>(shifted) & 0xFFF & mainPath;
+    bool all = true;
+    for (int l = 0; l < LanesOf<V>; ++l)
+        all = all & OnMainPath(shifted[l]);
+    return all;
+}
+
+// The table entry of an argument x from shifted = x + IndexShift: i = 512
+// times x rounded to a multiple of 1/512, for x in [0, 4]. Any other x (left
+// to SinCos) gets some entry of the table too, so that its load is safe:
+// capped at 2048 rather than masked by the main-path test, which would make
+// every load wait for that test.
+inline long long CappedTableIndex(double shifted)
+{
+    const long long i = static_cast<long long>(std::bit_cast<std::uint64_t>(shifted) & 0xFFF);
+    return i < 2048 ? i : 2048;
 }
 
 // The two doubles at offset bytes into entry i.
@@ -162,11 +179,13 @@ inline Pair LoadCosines(long long i)
     return LoadEntryPart(i, offsetof(SinCosTableEntry, cosHead));
 }
 
-// Two entries, one per lane: their halves loaded as Pairs and dealt out.
-inline LaneEntries<Pair> GatherEntries(LaneMask<Pair> index)
+// The entries of two arguments x, from shifted = x + IndexShift, one per
+// lane: their halves loaded as Pairs and dealt out.
+inline LaneEntries<Pair> GatherEntries(Pair shifted)
 {
-    const Pair sin0 = LoadSines(index[0]), sin1 = LoadSines(index[1]);
-    const Pair cos0 = LoadCosines(index[0]), cos1 = LoadCosines(index[1]);
+    const long long i0 = CappedTableIndex(shifted[0]), i1 = CappedTableIndex(shifted[1]);
+    const Pair sin0 = LoadSines(i0), sin1 = LoadSines(i1);
+    const Pair cos0 = LoadCosines(i0), cos1 = LoadCosines(i1);
     return {__builtin_shufflevector(sin0, sin1, 0, 2), __builtin_shufflevector(sin0, sin1, 1, 3),
             __builtin_shufflevector(cos0, cos1, 0, 2), __builtin_shufflevector(cos0, cos1, 1, 3)};
 }
@@ -193,12 +212,14 @@ typedef double Quad __attribute__((vector_size(4 * sizeof(double))));
 // Four entries: the halves of entries 0 and 2, and of 1 and 3, joined in
 // one vector each, so that one shuffle within each 128-bit half deals
 // them out.
-inline LaneEntries<Quad> GatherEntries(LaneMask<Quad> index)
+inline LaneEntries<Quad> GatherEntries(Quad shifted)
 {
-    const Quad sin02 = __builtin_shufflevector(LoadSines(index[0]), LoadSines(index[2]), 0, 1, 2, 3);
-    const Quad sin13 = __builtin_shufflevector(LoadSines(index[1]), LoadSines(index[3]), 0, 1, 2, 3);
-    const Quad cos02 = __builtin_shufflevector(LoadCosines(index[0]), LoadCosines(index[2]), 0, 1, 2, 3);
-    const Quad cos13 = __builtin_shufflevector(LoadCosines(index[1]), LoadCosines(index[3]), 0, 1, 2, 3);
+    const long long i0 = CappedTableIndex(shifted[0]), i1 = CappedTableIndex(shifted[1]);
+    const long long i2 = CappedTableIndex(shifted[2]), i3 = CappedTableIndex(shifted[3]);
+    const Quad sin02 = __builtin_shufflevector(LoadSines(i0), LoadSines(i2), 0, 1, 2, 3);
+    const Quad sin13 = __builtin_shufflevector(LoadSines(i1), LoadSines(i3), 0, 1, 2, 3);
+    const Quad cos02 = __builtin_shufflevector(LoadCosines(i0), LoadCosines(i2), 0, 1, 2, 3);
+    const Quad cos13 = __builtin_shufflevector(LoadCosines(i1), LoadCosines(i3), 0, 1, 2, 3);
     return {__builtin_shufflevector(sin02, sin13, 0, 4, 2, 6), __builtin_shufflevector(sin02, sin13, 1, 5, 3, 7),
             __builtin_shufflevector(cos02, cos13, 0, 4, 2, 6), __builtin_shufflevector(cos02, cos13, 1, 5, 3, 7)};
 }
@@ -216,9 +237,6 @@ inline void StoreInterleaved(Quad sines, Quad cosines, double* to)
     std::memcpy(to + 4, &second, sizeof second);
 }
 #endif
-
-template <class V>
-constexpr int LanesOf = sizeof(V) / sizeof(double);
 
 // Where the results of SinCosMultiples go: sines[k * stride] and
 // cosines[k * stride]. Two layouts take whole vectors: stride 1 (two
@@ -251,15 +269,16 @@ void StoreLanes(V sinValues, V cosValues, double* sines, double* cosines, std::p
     }
 }
 
-// The lanes the bracket decided stored, the others worked out by SinCos.
+// The lanes on the main path whose bracket agrees stored, the others worked
+// out by SinCos.
 template <class V>
-void StoreDecidedLanes(V x, const Bracket<V>& y, LaneMask<V> decided, double* sines, double* cosines,
+void StoreDecidedLanes(V x, V shifted, const Bracket<V>& y, LaneMask<V> agree, double* sines, double* cosines,
                        std::ptrdiff_t stride)
 {
     for (int l = 0; l < LanesOf<V>; ++l) {
         double* sine = sines + l * stride;
         double* cosine = cosines + l * stride;
-        if (decided[l] != 0) {
+        if (agree[l] != 0 && OnMainPath(shifted[l])) {
             *sine = y.sinHigh[l];
             *cosine = y.cosHigh[l];
         } else {
@@ -275,14 +294,13 @@ template <class V>
 void LanesSinCos(V x, double* sines, double* cosines, std::ptrdiff_t stride, Layout layout)
 {
     const V shifted = x + IndexShift;
-    const LaneMask<V> mainPath = OnMainPath(x, shifted - IndexShift);
-    const LaneEntries<V> e = GatherEntries(TableIndices(shifted, mainPath));
+    const LaneEntries<V> e = GatherEntries(shifted);
     const Bracket<V> y = SinCosBracket(x, shifted, e.sinHead, e.sinTail, e.cosHead, e.cosTail);
-    const LaneMask<V> decided = mainPath & (y.sinHigh == y.sinLow) & (y.cosHigh == y.cosLow);
-    if (AllLanes(decided))
+    const LaneMask<V> agree = (y.sinHigh == y.sinLow) & (y.cosHigh == y.cosLow);
+    if (AllOnMainPath(shifted) && AllLanes(agree))
         StoreLanes(y.sinHigh, y.cosHigh, sines, cosines, stride, layout);
     else
-        StoreDecidedLanes(x, y, decided, sines, cosines, stride);
+        StoreDecidedLanes(x, shifted, y, agree, sines, cosines, stride);
 }
 
 // SinCosMultiples with the lanes of V: the multipliers k + l count up in
