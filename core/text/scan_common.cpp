@@ -71,15 +71,6 @@ bool IsDigit(char c)
     return static_cast<unsigned char>(c - '0') < 10;
 }
 
-// 1 for a sign, else 0. Signs come at random: the compiler, left to
-// itself, may branch on "c == '-' || c == '+'" here, which this form of the
-// test keeps it from.
-int SignLength(char c)
-{
-    const auto offset = static_cast<unsigned>(static_cast<unsigned char>(c) - '+');
-    return static_cast<int>((offset & ~2u) == 0);
-}
-
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';
@@ -329,7 +320,8 @@ struct KeptDigits {
 [[gnu::always_inline]] inline const char* ScanCommonNumber(const char* p, double* value)
 {
     const bool negative = *p == '-';
-    p += SignLength(*p);
+    if (*p == '-' || *p == '+')
+        ++p;
     const std::uint64_t digits = SixteenDigitFlags(p) | SixteenDigitFlags(p + 16) << 16;
     const int integerDigits = std::countr_zero(~digits);
     const char* end = p + integerDigits;
