@@ -2,8 +2,9 @@
 // by spaces or tabs, ending in a newline. Such a line is read as ScanSample
 // reads it, with far fewer steps: the digit runs are found sixteen bytes at
 // a time, sixteen digits are converted in one go, and each number is
-// rounded by one Eisel-Lemire step (fast_float's compute_float) or, for
-// fewer than 16 digits where both factors are exact, one double operation.
+// rounded by one Eisel-Lemire step (on fast_float's table; its
+// compute_float outside the exponents EiselLemireStep takes) or, for fewer
+// than 16 digits where both factors are exact, one double operation.
 // A number of more than 19 digits is taken when its first 19 significant
 // ones decide its value. The sign, short digit runs and the choice of
 // rounding are handled without branches on the value, which random data
