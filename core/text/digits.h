@@ -5,9 +5,9 @@
 //
 // print.cpp prints sixteen fraction digits with StoreSixteenDigits, or on
 // x86 with StoreSixteenDigitsSSE2 (text_sse2.h), and the fractions of a
-// whole line from groups of four digits (StoreFourDigitGroups, or
-// CharactersOfGroupsSSE2); the tests hold each against a conversion digit
-// by digit.
+// whole line from groups of four digits (StoreFourDigitGroups), on x86 from
+// halves of eight (CharactersOfEightsSSE2); the tests hold each against a
+// conversion digit by digit.
 #pragma once
 
 #include <bit>

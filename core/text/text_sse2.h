@@ -60,15 +60,6 @@ struct SixteenCharacterPairSSE2 {
     __m128i second;
 };
 
-// The four groups in the low 16-bit lanes, the first lowest.
-inline __m128i GroupLanes(const FourDigitGroups& groups)
-{
-    __m128i lanes = _mm_cvtsi32_si128(static_cast<int>(groups.first));
-    lanes = _mm_insert_epi16(lanes, static_cast<int>(groups.second), 1);
-    lanes = _mm_insert_epi16(lanes, static_cast<int>(groups.third), 2);
-    return _mm_insert_epi16(lanes, static_cast<int>(groups.fourth), 3);
-}
-
 // The digit characters of the groups in the 16-bit lanes of groups (below
 // 10^4), two sets of sixteen, leading zeros included. Each group is split
 // by 100 (5243 / 2^19 divides by 100 below 43699), and interleaving
@@ -79,17 +70,6 @@ inline SixteenCharacterPairSSE2 CharactersOfGroupLanesSSE2(__m128i groups)
     const __m128i belowHundred = _mm_sub_epi16(groups, _mm_mullo_epi16(hundreds, Opaque(_mm_set1_epi16(100))));
     return {DigitCharactersOfPairs(_mm_unpacklo_epi16(hundreds, belowHundred)),
             DigitCharactersOfPairs(_mm_unpackhi_epi16(hundreds, belowHundred))};
-}
-
-// The digit characters of two sets of groups, leading zeros included;
-// false when a group is 10^4, which has no four digits. The eight groups
-// fill the 16-bit lanes of one vector.
-inline bool CharactersOfGroupsSSE2(const FourDigitGroups& firstGroups, const FourDigitGroups& secondGroups,
-                                   SixteenCharacterPairSSE2* characters)
-{
-    const __m128i groups = _mm_unpacklo_epi64(GroupLanes(firstGroups), GroupLanes(secondGroups));
-    *characters = CharactersOfGroupLanesSSE2(groups);
-    return _mm_movemask_epi8(_mm_cmpeq_epi16(groups, _mm_set1_epi16(10000))) == 0;
 }
 
 // The digit characters of two sets of sixteen digits, each given as two
