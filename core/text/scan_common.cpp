@@ -4,7 +4,8 @@
 // a time, sixteen digits are converted in one go, and each number is
 // rounded by one Eisel-Lemire step (on fast_float's table; its
 // compute_float outside the exponents EiselLemireStep takes) or, for fewer
-// than 16 digits where both factors are exact, one double operation.
+// than 16 digits where both factors are exact, one double operation; a
+// plain integer of up to 19 digits is converted to double as it stands.
 // A number of more than 19 digits is taken when its first 19 significant
 // ones decide its value. The sign, short digit runs and the choice of
 // rounding are handled without branches on the value, which random data
@@ -330,6 +331,14 @@ struct KeptDigits {
     if (*end == '.') {
         fractionDigits = std::countr_zero(~(digits >> (integerDigits + 1)));
         end += 1 + fractionDigits;
+    } else if (static_cast<unsigned>(integerDigits - 1) < MaxMantissaDigits && static_cast<char>(*end | 0x20) != 'e' &&
+               static_cast<char>(*end | 0x20) != 'x') {
+        // An integer of 1 to 19 digits, without a point or an exponent,
+        // fits a 64-bit word, and converting that to double rounds it to
+        // the nearest (ties to even), as reading it must.
+        const double magnitude = static_cast<double>(DigitsValue(p, integerDigits));
+        *value = std::bit_cast<double>(std::bit_cast<std::uint64_t>(magnitude) | std::uint64_t{negative} << 63);
+        return end;
     }
     // A run that reaches the end of the 32 flags may go on beyond them.
     const int digitCount = integerDigits + fractionDigits;
