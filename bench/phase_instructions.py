@@ -14,12 +14,12 @@ give the same figures, and small changes show.
 Prints two markdown tables. The first gives instructions per padded sample
 for reading (all ReadRow calls), tables (all SetUpFFT calls), transform
 (FFT calls from the tools and all TransformColumns calls), printing
-(WriteDimensions, WriteSample and FinishOutput) and the whole run; "other"
+(WriteDimensions, WriteRow and FinishOutput) and the whole run; "other"
 is the rest: start-up, header, allocation, zero fill of whole rows and
 planes, exit. The second gives the cost of one call: ReadRow per sample
 line read, the common-line reader (ScanCommonSampleLines) per line it took
 and the share of lines it took, ScanSample per line left to it,
-WriteSample per line printed, PrintFixed16 per number printed,
+WriteRow per line printed, PrintFixed16 per number printed,
 SinCosMultiples per twiddle table entry.
 
 Costs are callgrind's inclusive costs of call edges, read from its output
@@ -54,12 +54,12 @@ PHASES = {
     "tables": ["SetUpFFT(int, Complex**)"],
     "transform": ["FFT(int, Complex const*, Complex*, int)",
                   "TransformColumns(Complex* const*, int, int, int, Complex const*, Complex*, int, int)"],
-    "printing": ["WriteDimensions(int, int const*)", "WriteSample(Complex const&)", "FinishOutput()"],
+    "printing": ["WriteDimensions(int, int const*)", "WriteRow(Complex const*, int)", "FinishOutput()"],
 }
 READ_ROW = "ReadRow(Complex*, int, int)"
 SCAN_COMMON = "ScanCommonSampleLines(char const**, char const*, Complex*, int, char const**)"
 SCAN_SAMPLE = "ScanSample(char const*, char const*, double*, double*)"
-WRITE_SAMPLE = "WriteSample(Complex const&)"
+WRITE_ROW = "WriteRow(Complex const*, int)"
 PRINT_FIXED = "PrintFixed16(char*, double)"
 # SinCosMultiples hands the table to the function of the chosen path, and
 # may be inlined into its caller: the table's cost is that of whichever of
@@ -207,7 +207,7 @@ def main():
             profile = callgrind(program_path(args.build, prefix + tool, args.path), paths[kind], scratch)
             # A renamed function would silently count as nothing.
             for function in [READ_ROW, "SetUpFFT(int, Complex**)", "FFT(int, Complex const*, Complex*, int)",
-                             WRITE_SAMPLE, SCAN_COMMON, PRINT_FIXED]:
+                             WRITE_ROW, SCAN_COMMON, PRINT_FIXED]:
                 if not profile.has(function):
                     raise SystemExit("no calls to %s in the profile of %s" % (function, name))
             if not any(profile.has(function) for function in SIN_COS):
@@ -222,12 +222,12 @@ def main():
             common_cost = profile.cost_and_calls([SCAN_COMMON])[0]
             scan_cost, scan_calls = profile.cost_and_calls([SCAN_SAMPLE]) if profile.has(SCAN_SAMPLE) else (0, 0)
             taken = 100.0 * (lines - scan_calls) / lines
-            write_cost, write_calls = profile.cost_and_calls([WRITE_SAMPLE])
+            write_cost = profile.cost_and_calls([WRITE_ROW])[0]
             print_cost, print_calls = profile.cost_and_calls([PRINT_FIXED])
             sincos_cost = profile.cost_and_calls(SIN_COS)[0]
             call_rows.append("| %s | %s | %s (%.1f %%) | %s | %s | %s | %s |" % (
                 name, per(read_cost, lines), per(common_cost, lines - scan_calls), taken, per(scan_cost, scan_calls),
-                per(write_cost, write_calls), per(print_cost, print_calls), per(sincos_cost, entries)))
+                per(write_cost, samples), per(print_cost, print_calls), per(sincos_cost, entries)))
             print("%s: %d instructions" % (name, profile.total), file=sys.stderr, flush=True)
 
     print("Instructions per padded sample (callgrind, %s path)\n" % args.path)
@@ -236,7 +236,7 @@ def main():
     print("\n".join(phase_rows))
     print("\nInstructions per call or item\n")
     print("| case | ReadRow per line | common reader per line taken (lines taken) | ScanSample per line left to it "
-          "| WriteSample per line "
+          "| WriteRow per line "
           "| PrintFixed16 per number | SinCosMultiples per entry |")
     print("|---|---|---|---|---|---|---|")
     print("\n".join(call_rows))

@@ -76,10 +76,8 @@ int main(int, char** argv)
     const int padded[3] = {x.padded, y.padded, z.padded};
     WriteDimensions(3, padded);
     for (int plane = 0; plane < z.padded; ++plane) {
-        for (int row = 0; row < y.padded; ++row) {
-            for (int column = 0; column < x.padded; ++column)
-                WriteSample(planes[plane][row][column]);
-        }
+        for (int row = 0; row < y.padded; ++row)
+            WriteRow(planes[plane][row], x.padded);
     }
     FinishOutput();
     return 0;

@@ -21,8 +21,7 @@ int main(int, char** argv)
     FFT(x.padded, x.table, data, direction);
 
     WriteDimensions(1, &x.padded);
-    for (int i = 0; i < x.padded; ++i)
-        WriteSample(data[i]);
+    WriteRow(data, x.padded);
     FinishOutput();
     return 0;
 }

@@ -44,10 +44,8 @@ int main(int, char** argv)
 
     const int padded[2] = {x.padded, y.padded};
     WriteDimensions(2, padded);
-    for (int row = 0; row < y.padded; ++row) {
-        for (int column = 0; column < x.padded; ++column)
-            WriteSample(rows[row][column]);
-    }
+    for (int row = 0; row < y.padded; ++row)
+        WriteRow(rows[row], x.padded);
     FinishOutput();
     return 0;
 }

@@ -526,8 +526,9 @@ char* WriteLongIntegerPart(char* out, std::uint32_t integer)
 // fraction digits, the integer parts with writeIntegerPart. Each store may
 // write past its own text into what a later one writes.
 template <typename IntegerPartWriter>
-char* WriteCommonLineWith(char* out, const CommonLine& line, const LineFractions& fractions,
-                          IntegerPartWriter writeIntegerPart)
+[[gnu::always_inline]] inline char* WriteCommonLineWith(char* out, const CommonLine& line,
+                                                        const LineFractions& fractions,
+                                                        IntegerPartWriter writeIntegerPart)
 {
     const auto firstInteger = static_cast<std::uint32_t>(line.integers);
     const auto secondInteger = static_cast<std::uint32_t>(line.integers >> 32);
@@ -570,7 +571,7 @@ char* WriteLongLine(char* out, const CommonLine& line, const LineFractions& frac
 
 // Writes a line of two values below 2^26 and their fraction digits. Integer
 // parts below 1000 take one table entry, below 10^6 two.
-char* WriteCommonLine(char* out, const CommonLine& line, const LineFractions& fractions)
+[[gnu::always_inline]] inline char* WriteCommonLine(char* out, const CommonLine& line, const LineFractions& fractions)
 {
     const auto firstInteger = static_cast<std::uint32_t>(line.integers);
     const auto secondInteger = static_cast<std::uint32_t>(line.integers >> 32);
@@ -603,7 +604,9 @@ char* PrintFixed16(char* out, double value)
     return PrintUncommon(out, value);
 }
 
-char* PrintFixed16Line(char* out, double first, double second)
+namespace {
+
+[[gnu::always_inline]] inline char* PrintLine(char* out, double first, double second)
 {
     CommonLine line;
     LineFractions fractions;
@@ -611,4 +614,20 @@ char* PrintFixed16Line(char* out, double first, double second)
         LineFractionsOf(FractionHalves(line.firstFraction), FractionHalves(line.secondFraction), &fractions))
         return WriteCommonLine(out, line, fractions);
     return PrintLineValueByValue(out, first, second);
+}
+
+} // namespace
+
+char* PrintFixed16Line(char* out, double first, double second)
+{
+    return PrintLine(out, first, second);
+}
+
+// The loop over lines holds the line printer itself: no call per line, and
+// its constants are loaded once.
+char* PrintFixed16Lines(char* out, const Complex* samples, int count)
+{
+    for (int i = 0; i < count; ++i)
+        out = PrintLine(out, samples[i].re, samples[i].im);
+    return out;
 }

@@ -5,6 +5,8 @@
 // bytes, and much faster than printf.
 #pragma once
 
+#include "base/samples.h"
+
 #include <cstddef>
 
 // Longest text PrintFixed16 writes for one value (finite or not).
@@ -22,3 +24,8 @@ char* PrintFixed16(char* out, double value);
 char* PrintFixed16Line(char* out, double first, double second);
 
 constexpr std::size_t MaxFixed16LineLength = 2 * MaxFixed16Length + 2;
+
+// Writes count sample lines, real part and imaginary part of each sample as
+// PrintFixed16Line writes them; at most count * MaxFixed16LineLength
+// characters.
+char* PrintFixed16Lines(char* out, const Complex* samples, int count);

@@ -249,12 +249,20 @@ void WriteDimensions(int count, const int* extents)
     outputUsed += static_cast<std::size_t>(end - start);
 }
 
-void WriteSample(const Complex& sample)
+void WriteRow(const Complex* row, int count)
 {
-    // The end is measured from the block, not from the start: nothing needs
-    // to be kept across the call.
-    char* const end = PrintFixed16Line(ReserveOutput(MaxFixed16LineLength), sample.re, sample.im);
-    outputUsed = static_cast<std::size_t>(end - outputBlock);
+    // As many lines at a time as the block has room for at their longest;
+    // the block is handed on when not even one more fits, as it would be
+    // line by line.
+    while (count > 0) {
+        char* const start = ReserveOutput(MaxFixed16LineLength);
+        const std::size_t fit = (OutputBlockSize - outputUsed) / MaxFixed16LineLength;
+        const int lines = fit < static_cast<std::size_t>(count) ? static_cast<int>(fit) : count;
+        char* const end = PrintFixed16Lines(start, row, lines);
+        outputUsed = static_cast<std::size_t>(end - outputBlock);
+        row += lines;
+        count -= lines;
+    }
 }
 
 void FinishOutput()

@@ -38,8 +38,9 @@ void ReadRow(Complex* row, int declared, int padded);
 // Starts the output with the padded extents, separated by tabs.
 void WriteDimensions(int count, const int* extents);
 
-// Prints one sample line: real part, tab, imaginary part, newline.
-void WriteSample(const Complex& sample);
+// Prints the samples of one row, a line each: real part, tab, imaginary
+// part, newline.
+void WriteRow(const Complex* row, int count);
 
 // Writes out everything still buffered. Ends the run with
 // "data write error." if any output could not be written.
