@@ -194,7 +194,7 @@ std::uint64_t FewDigitsValue(const char* first, int count)
 // when they are few, else the last sixteen at once.
 [[gnu::always_inline]] inline std::uint64_t DigitsValue(const char* first, int count)
 {
-    if (count <= 3)
+    if (count <= 4)
         return FewDigitsValue(first, count);
     if (count <= 16)
         return DigitsBeforeValue(first + count, count);
