@@ -207,6 +207,30 @@ std::uint64_t FewDigitsValue(const char* first, int count)
 constexpr int EiselLemireLowest = -27;
 constexpr int EiselLemireHighest = -5;
 
+// The high word of the 128-bit product that an Eisel-Lemire step takes: w,
+// shifted left by its leadingZeros, times the library's 128-bit power of
+// five for q.
+[[gnu::always_inline]] inline std::uint64_t EiselLemireProductHigh(int q, std::uint64_t w, int leadingZeros)
+{
+    using fast_float::powers;
+    w <<= leadingZeros;
+    const int index = 2 * (q - powers::smallest_power_of_five);
+    const fast_float::value128 product = fast_float::full_multiplication(w, powers::power_of_five_128[index]);
+    const std::uint64_t lowerPart = fast_float::full_multiplication(w, powers::power_of_five_128[index + 1]).high;
+    return product.high + static_cast<std::uint64_t>(product.low + lowerPart < lowerPart);
+}
+
+constexpr int MantissaBits = Binary64::mantissa_explicit_bits();
+
+// The low bits of the product's high word that the mantissa taken leaves
+// out: the product has its top bit at 63 or 62, and the mantissa is taken
+// with one bit more than a double holds (54 bits), which then rounds half
+// up.
+int DroppedBits(std::uint64_t productHigh)
+{
+    return static_cast<int>(productHigh >> 63) + 64 - MantissaBits - 3;
+}
+
 // w * 10^q rounded as fast_float's compute_float rounds it, for w from 1 up
 // and q from EiselLemireLowest to EiselLemireHighest (the tools' own output
 // has q = -16): one Eisel-Lemire step with the library's table of powers of
@@ -216,23 +240,17 @@ constexpr int EiselLemireHighest = -5;
 // printing a double rounded down): a branch that no predictor can learn.
 // Here both products are always taken. Where compute_float takes only the
 // first, the carry from the second reaches no bit that the rounding keeps,
-// so the result is the same.
-[[gnu::always_inline]] inline fast_float::adjusted_mantissa EiselLemireStep(int q, std::uint64_t w)
+// so the result is the same. Stores the product's high word in
+// *productHighOut.
+[[gnu::always_inline]] inline fast_float::adjusted_mantissa EiselLemireStep(int q, std::uint64_t w,
+                                                                            std::uint64_t* productHighOut)
 {
-    using fast_float::powers;
     const int leadingZeros = std::countl_zero(w);
-    w <<= leadingZeros;
-    const int index = 2 * (q - powers::smallest_power_of_five);
-    fast_float::value128 product = fast_float::full_multiplication(w, powers::power_of_five_128[index]);
-    const std::uint64_t lowerPart = fast_float::full_multiplication(w, powers::power_of_five_128[index + 1]).high;
-    product.low += lowerPart;
-    product.high += static_cast<std::uint64_t>(product.low < lowerPart);
-    // The product has its top bit at 63 or 62; the mantissa is taken with
-    // one bit more than a double holds, which then rounds half up.
-    const int upperBit = static_cast<int>(product.high >> 63);
-    constexpr int MantissaBits = Binary64::mantissa_explicit_bits();
+    const std::uint64_t productHigh = EiselLemireProductHigh(q, w, leadingZeros);
+    *productHighOut = productHigh;
+    const int upperBit = static_cast<int>(productHigh >> 63);
     fast_float::adjusted_mantissa answer;
-    answer.mantissa = product.high >> (upperBit + 64 - MantissaBits - 3);
+    answer.mantissa = productHigh >> DroppedBits(productHigh);
     answer.power2 = fast_float::detail::power(q) + upperBit - leadingZeros - Binary64::minimum_exponent();
     answer.mantissa = (answer.mantissa + (answer.mantissa & 1)) >> 1;
     if (answer.mantissa >= std::uint64_t{2} << MantissaBits) { // rounded up to the next power of two
@@ -248,8 +266,10 @@ constexpr int EiselLemireHighest = -5;
 // Eisel-Lemire. Returns false where that cannot decide. Numbers of 16 or
 // more digits take Eisel-Lemire always (fewer are below 2^53, more may or
 // may not be): a choice by the value would be a coin toss for the branch
-// predictor.
-[[gnu::always_inline]] inline bool RoundDecimal(std::uint64_t mantissa, int exponent, int digitCount, double* value)
+// predictor. Where productHigh is given and an Eisel-Lemire step is made,
+// stores there the high word of its product (else leaves it alone).
+[[gnu::always_inline]] inline bool RoundDecimal(std::uint64_t mantissa, int exponent, int digitCount, double* value,
+                                                std::uint64_t* productHigh = nullptr)
 {
     if (digitCount < 16 && mantissa <= Binary64::max_mantissa_fast_path() &&
         exponent >= Binary64::min_exponent_fast_path() && exponent <= Binary64::max_exponent_fast_path()) {
@@ -258,9 +278,10 @@ constexpr int EiselLemireHighest = -5;
         *value = exponent < 0 ? scaled / scale : scaled * scale;
         return true;
     }
+    std::uint64_t unused;
     const fast_float::adjusted_mantissa rounded =
         exponent >= EiselLemireLowest && exponent <= EiselLemireHighest && mantissa != 0
-            ? EiselLemireStep(exponent, mantissa)
+            ? EiselLemireStep(exponent, mantissa, productHigh != nullptr ? productHigh : &unused)
             : fast_float::compute_float<Binary64>(exponent, mantissa);
     if (rounded.power2 < 0)
         return false;
@@ -304,6 +325,28 @@ struct KeptDigits {
                       -fractionDigits + (significant - kept), significant > kept, true};
 }
 
+// True when (w + 1) * 10^q is seen to round as w * 10^q does, where
+// EiselLemireStep rounded w with the product productHigh (0 where it did
+// not round it). One more unit of w, shifted as far (unless w + 1 is a
+// power of two), makes a product larger by at most 2^leadingZeros in its
+// high word, less than 2^dropped: the mantissa taken grows by one at most,
+// and not at all where the dropped bits have room for that. Nor does the
+// rounding change where the mantissa taken is odd (its last bit rounds up
+// either way), unless one more would carry out of its top. Numbers printed
+// from a double and cut short lie just below it: their mantissa taken is
+// odd.
+bool NextRoundsAlike(std::uint64_t w, std::uint64_t productHigh)
+{
+    const int leadingZeros = std::countl_zero(w);
+    if (productHigh == 0 || std::countl_zero(w + 1) != leadingZeros)
+        return false;
+    const int dropped = DroppedBits(productHigh);
+    const std::uint64_t droppedBits = productHigh & ((std::uint64_t{1} << dropped) - 1);
+    const std::uint64_t taken = productHigh >> dropped;
+    return droppedBits + (std::uint64_t{1} << leadingZeros) < std::uint64_t{1} << dropped ||
+           ((taken & 1) != 0 && taken != (std::uint64_t{1} << (MantissaBits + 2)) - 1);
+}
+
 // True when mantissa * 10^exponent rounds to the same double as value:
 // where it does for the end of [w, w + 1) too, every number in it does.
 [[gnu::noinline]] bool RoundsAlike(std::uint64_t mantissa, int exponent, double value)
@@ -311,6 +354,17 @@ struct KeptDigits {
     double other;
     return RoundDecimal(mantissa, exponent, MaxMantissaDigits, &other) &&
            std::bit_cast<std::uint64_t>(other) == std::bit_cast<std::uint64_t>(value);
+}
+
+// *magnitude for a number whose digits after the first 19 were left out:
+// mantissa * 10^exponent rounded, where every number in [mantissa,
+// mantissa + 1) times 10^exponent rounds the same. Out of line, for the
+// long numbers only.
+[[gnu::noinline]] bool RoundTruncated(std::uint64_t mantissa, int exponent, double* magnitude)
+{
+    std::uint64_t productHigh = 0;
+    return RoundDecimal(mantissa, exponent, MaxMantissaDigits, magnitude, &productHigh) &&
+           (NextRoundsAlike(mantissa, productHigh) || RoundsAlike(mantissa + 1, exponent, *magnitude));
 }
 
 // Reads "[+-]digits[.digits][(e|E)[+-]digits]" at p, shorter than 32 bytes
@@ -383,8 +437,8 @@ struct KeptDigits {
     if (after == 'x') // "0x" would be hexadecimal
         return nullptr;
     double magnitude;
-    if (!RoundDecimal(mantissa, exponent, digitCount, &magnitude) ||
-        (digitsKept.truncated && !RoundsAlike(mantissa + 1, exponent, magnitude)))
+    if (!(digitsKept.truncated ? RoundTruncated(mantissa, exponent, &magnitude)
+                               : RoundDecimal(mantissa, exponent, digitCount, &magnitude)))
         return nullptr;
     // The sign bit set without a branch: signs come at random.
     *value = std::bit_cast<double>(std::bit_cast<std::uint64_t>(magnitude) | std::uint64_t{negative} << 63);
