@@ -285,7 +285,9 @@ int DroppedBits(std::uint64_t productHigh)
             : fast_float::compute_float<Binary64>(exponent, mantissa);
     if (rounded.power2 < 0)
         return false;
-    fast_float::to_float(false, rounded, *value);
+    // The double's bits put together as fast_float's to_float does, but in
+    // a register: through memory, the value would wait for a store.
+    *value = std::bit_cast<double>(rounded.mantissa | static_cast<std::uint64_t>(rounded.power2) << MantissaBits);
     return true;
 }
 
