@@ -437,31 +437,32 @@ void StoreLineFractions(char* first, char* second, const LineFractions& fraction
 }
 #endif
 
-// The text of each integer below 1000 followed by the point, without
-// leading zeros ("0." to "999.") or with them ("000." to "999."), or as
-// the thousands of a larger integer: without leading zeros nor point, and
-// nothing for 0. With its length, in the byte after the text.
+// The text of an integer followed by the point, without leading zeros
+// ("0." to "9999.") or with them ("000." to "999."), or as the thousands of
+// a larger integer: without leading zeros nor point, and nothing for 0.
+// With its length, in the byte after the text.
 struct alignas(8) PointedInteger {
-    char text[4];
+    char text[5];
     std::uint8_t length;
-    std::uint8_t zeros[3]; // so that the entry read as one word holds nothing else
+    std::uint8_t zeros[2]; // so that the entry read as one word holds nothing else
 };
 
+template <int Count>
 struct PointedIntegers {
-    PointedInteger entries[1000];
+    PointedInteger entries[Count];
 };
 
 enum class IntegerForm { Short, Padded, Thousands };
 
-constexpr PointedIntegers MakePointedIntegers(IntegerForm form)
+template <int Count>
+constexpr PointedIntegers<Count> MakePointedIntegers(IntegerForm form)
 {
-    PointedIntegers integers{};
-    for (int value = 0; value < 1000; ++value) {
+    PointedIntegers<Count> integers{};
+    for (int value = 0; value < Count; ++value) {
         PointedInteger& entry = integers.entries[value];
-        const int largestPower = form == IntegerForm::Padded || value >= 100 ? 100
-                                 : value >= 10                               ? 10
-                                 : value >= 1 || form == IntegerForm::Short  ? 1
-                                                                             : 0;
+        int largestPower = form == IntegerForm::Padded ? 100 : value >= 1 || form == IntegerForm::Short ? 1 : 0;
+        while (largestPower > 0 && value / largestPower >= 10)
+            largestPower *= 10;
         int length = 0;
         for (int power = largestPower; power > 0; power /= 10)
             entry.text[length++] = static_cast<char>('0' + value / power % 10);
@@ -472,29 +473,30 @@ constexpr PointedIntegers MakePointedIntegers(IntegerForm form)
     return integers;
 }
 
-// Indexed by whether the thousands before the integer are written: without
-// leading zeros when they are not, with them when they are.
-constexpr PointedIntegers IntegerTexts[2] = {MakePointedIntegers(IntegerForm::Short),
-                                             MakePointedIntegers(IntegerForm::Padded)};
-constexpr const PointedIntegers& ShortIntegers = IntegerTexts[0];
-constexpr PointedIntegers Thousands = MakePointedIntegers(IntegerForm::Thousands);
+// Below 10^4 an integer part takes one entry of ShortIntegers. Above, the
+// thousands come first, then the rest with leading zeros (PaddedIntegers).
+constexpr PointedIntegers<10000> ShortIntegers = MakePointedIntegers<10000>(IntegerForm::Short);
+constexpr PointedIntegers<1000> PaddedIntegers = MakePointedIntegers<1000>(IntegerForm::Padded);
+constexpr PointedIntegers<1000> Thousands = MakePointedIntegers<1000>(IntegerForm::Thousands);
+// Indexed by whether the thousands before the integer are written.
+constexpr const PointedInteger* UnitTexts[2] = {ShortIntegers.entries, PaddedIntegers.entries};
 
-// Copies entry's four bytes to out, of which only its text counts; returns
+// Copies entry's eight bytes to out, of which only its text counts; returns
 // the end of its text. The entry is read as one word, text and length
 // together.
 char* CopyPointedInteger(char* out, const PointedInteger& entry)
 {
     std::uint64_t word;
     std::memcpy(&word, &entry, sizeof word);
-    std::memcpy(out, &word, sizeof entry.text);
+    std::memcpy(out, &word, sizeof word);
     // The bytes after the length are zeros.
     if constexpr (std::endian::native == std::endian::little)
-        return out + (word >> 32);
+        return out + (word >> 40);
     else
-        return out + ((word >> 24) & 0xff);
+        return out + ((word >> 16) & 0xff);
 }
 
-// Writes the integer part (below 1000) and the point of a value; returns
+// Writes the integer part (below 10^4) and the point of a value; returns
 // where its fraction goes.
 char* WriteShortIntegerPart(char* out, std::uint32_t integer)
 {
@@ -510,7 +512,7 @@ char* WriteMediumIntegerPart(char* out, std::uint32_t integer)
     const std::uint32_t thousands = integer / 1000;
     const std::uint32_t units = integer % 1000;
     out = CopyPointedInteger(out, Thousands.entries[thousands]);
-    return CopyPointedInteger(out, IntegerTexts[integer >= 1000 ? 1 : 0].entries[units]);
+    return CopyPointedInteger(out, UnitTexts[integer >= 1000 ? 1 : 0][units]);
 }
 
 // Writes the integer part (below 10^8) and the point of a value; returns
@@ -570,12 +572,12 @@ char* WriteLongLine(char* out, const CommonLine& line, const LineFractions& frac
 #endif
 
 // Writes a line of two values below 2^26 and their fraction digits. Integer
-// parts below 1000 take one table entry, below 10^6 two.
+// parts below 10^4 take one table entry, below 10^6 two.
 [[gnu::always_inline]] inline char* WriteCommonLine(char* out, const CommonLine& line, const LineFractions& fractions)
 {
     const auto firstInteger = static_cast<std::uint32_t>(line.integers);
     const auto secondInteger = static_cast<std::uint32_t>(line.integers >> 32);
-    if (firstInteger < 1000 && secondInteger < 1000)
+    if (firstInteger < 10000 && secondInteger < 10000)
         return WriteCommonLineWith(out, line, fractions, WriteShortIntegerPart);
     if (firstInteger < 1000000 && secondInteger < 1000000)
         return WriteCommonLineWith(out, line, fractions, WriteMediumIntegerPart);
