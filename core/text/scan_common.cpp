@@ -369,6 +369,13 @@ bool NextRoundsAlike(std::uint64_t w, std::uint64_t productHigh)
            (NextRoundsAlike(mantissa, productHigh) || RoundsAlike(mantissa + 1, exponent, *magnitude));
 }
 
+// magnitude with the sign bit set where negative, without a branch: signs
+// come at random.
+double WithSign(double magnitude, bool negative)
+{
+    return std::bit_cast<double>(std::bit_cast<std::uint64_t>(magnitude) | std::uint64_t{negative} << 63);
+}
+
 // Reads "[+-]digits[.digits][(e|E)[+-]digits]" at p, shorter than 32 bytes
 // before the exponent, with at least one digit, at most 19 or a first 19
 // (without leading zeros) that decide the value, and at most five exponent
@@ -393,7 +400,7 @@ bool NextRoundsAlike(std::uint64_t w, std::uint64_t productHigh)
         // fits a 64-bit word, and converting that to double rounds it to
         // the nearest (ties to even), as reading it must.
         const double magnitude = static_cast<double>(DigitsValue(p, integerDigits));
-        *value = std::bit_cast<double>(std::bit_cast<std::uint64_t>(magnitude) | std::uint64_t{negative} << 63);
+        *value = WithSign(magnitude, negative);
         return end;
     }
     // A run that reaches the end of the 32 flags may go on beyond them.
@@ -442,8 +449,7 @@ bool NextRoundsAlike(std::uint64_t w, std::uint64_t productHigh)
     if (!(digitsKept.truncated ? RoundTruncated(mantissa, exponent, &magnitude)
                                : RoundDecimal(mantissa, exponent, digitCount, &magnitude)))
         return nullptr;
-    // The sign bit set without a branch: signs come at random.
-    *value = std::bit_cast<double>(std::bit_cast<std::uint64_t>(magnitude) | std::uint64_t{negative} << 63);
+    *value = WithSign(magnitude, negative);
     return end;
 }
 
