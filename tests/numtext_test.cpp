@@ -51,8 +51,11 @@ Scan ScanWith(Reader read, const std::string& line)
 // buffer with digits before it and after its newline (one is added where it
 // has none), all of which ScanCommonSampleLine may read. Returns false when
 // the line is not taken, or when it ends where its first newline does not;
-// else stores what ScanSample would give.
-bool ScanCommonLine(const std::string& line, Scan* scan)
+// else stores what ScanSample would give. ScanCommonLine reads it on every
+// instruction set the reader runs on here: those that take it (they may
+// leave different lines to ScanSample) must read it alike, else the count
+// is 97.
+bool ScanCommonLineOnPath(const std::string& line, Scan* scan)
 {
     const std::size_t newline = line.find('\n');
     if (newline != std::string::npos && newline + 1 != line.size())
@@ -70,6 +73,25 @@ bool ScanCommonLine(const std::string& line, Scan* scan)
     *scan = {endsAtNewline ? count : 98, std::bit_cast<std::uint64_t>(re),
              count == 2 ? std::bit_cast<std::uint64_t>(im) : U};
     return true;
+}
+
+bool ScanCommonLine(const std::string& line, Scan* scan)
+{
+    bool taken = false;
+    for (int path = 0; path < TextPathCount; ++path) {
+        if (!TextPathAvailable(path))
+            continue;
+        UseTextPath(path);
+        Scan onPath{};
+        if (!ScanCommonLineOnPath(line, &onPath))
+            continue;
+        if (taken && !(onPath == *scan))
+            onPath = Scan{97, onPath.re, onPath.im};
+        *scan = onPath;
+        taken = true;
+    }
+    UseTextPath(TextPathCount);
+    return taken;
 }
 
 // Reads line with ScanSample on its own, inside a buffer where digits

@@ -40,6 +40,20 @@ const char* ScanCommonSampleLine(const char* line, int* count, double* re, doubl
 // first line not read and *lastLine at the start of the last one read.
 int ScanCommonSampleLines(const char** line, const char* lastStart, Complex* samples, int count, const char** lastLine);
 
+// The instruction sets the common-line reader runs on: the build's baseline
+// (SSE2 on x86, else portable code), and in x86-64 builds AVX2 with BMI1
+// and BMI2. Both read every line alike. The two functions above take
+// the widest one that the build and the processor have, unless
+// UseTextPath chose another (the tests compare them).
+enum TextPath { BaselineTextPath, AVX2TextPath, TextPathCount };
+
+// Whether this build and this processor can run path.
+bool TextPathAvailable(int path);
+
+// Makes the common-line reader run on path, or on the widest available one
+// when path is not available.
+void UseTextPath(int path);
+
 // Reads up to count (1 to 3) decimal integers the way
 // sscanf(line, "%d %d %d") does, except that a value outside the range of
 // int does not convert. Returns the number converted, or -1 when the line
