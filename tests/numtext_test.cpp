@@ -826,7 +826,9 @@ TEST(ScanSampleAgainstGlibc, PlainDecimalLines)
 #if LDBL_MANT_DIG >= 64
 // The exact midpoints between neighbouring doubles (subnormals included) and
 // the long doubles just beside them, written out in full decimal or to 25
-// digits, of which the common-line reader keeps 19 where they decide.
+// digits, of which the common-line reader keeps 19 where they decide. A
+// third of the midpoints lie just below a power of two from 2^-40 to 2^50,
+// where rounding up carries into the exponent.
 TEST(ScanSampleAgainstGlibc, DecimalHalfwayPoints)
 {
     Random random(17);
@@ -835,7 +837,9 @@ TEST(ScanSampleAgainstGlibc, DecimalHalfwayPoints)
     CompareScans("decimal halfway points", Scaled(30000), [&] {
         if (next % 3 == 0) {
             const std::uint64_t bits =
-                next % 2 == 0 ? random() >> Uniform(random, 12, 52) : random() & 0x7fefffffffffffffu;
+                next % 9 == 6   ? static_cast<std::uint64_t>(Uniform(random, 983, 1073)) << 52 | 0x000fffffffffffffu
+                : next % 2 == 0 ? random() >> Uniform(random, 12, 52)
+                                : random() & 0x7fefffffffffffffu;
             const double below = std::bit_cast<double>(bits);
             const double above = std::nextafter(below, std::numeric_limits<double>::infinity());
             midpoint = (static_cast<long double>(below) + above) / 2;

@@ -4,7 +4,7 @@
 // a time (32 with AVX2), sixteen digits are converted in one go (with AVX2,
 // all the digits of a number at once, its point left out), and each number is
 // rounded by one Eisel-Lemire step (on fast_float's table; its
-// compute_float outside the exponents EiselLemireStep takes) or, for fewer
+// compute_float outside the exponents EiselLemireBits takes) or, for fewer
 // than 16 digits where both factors are exact, one double operation; a
 // plain integer of up to 19 digits is converted to double as it stands.
 // A number of more than 19 digits is taken when its first 19 significant
@@ -30,6 +30,7 @@
 #include <fast_float/fast_float.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -294,24 +295,11 @@ std::uint64_t FewDigitsValue(const char* first, int count)
     return FewDigitsValue(first, count - 16) * PowersOfTen[16] + DigitsBeforeValue(first + count, 16);
 }
 
-// Decimal exponents for which EiselLemireStep rounds: there no rounding
+// Decimal exponents for which EiselLemireBits rounds: there no rounding
 // ties occur (the tie test of compute_float starts at 10^-4), and w * 10^q
 // for w from 1 to 2^64 is a normal, finite double.
 constexpr int EiselLemireLowest = -27;
 constexpr int EiselLemireHighest = -5;
-
-// The high word of the 128-bit product that an Eisel-Lemire step takes: w,
-// shifted left by its leadingZeros, times the library's 128-bit power of
-// five for q.
-[[gnu::always_inline]] inline std::uint64_t EiselLemireProductHigh(int q, std::uint64_t w, int leadingZeros)
-{
-    using fast_float::powers;
-    w <<= leadingZeros;
-    const int index = 2 * (q - powers::smallest_power_of_five);
-    const fast_float::value128 product = fast_float::full_multiplication(w, powers::power_of_five_128[index]);
-    const std::uint64_t lowerPart = fast_float::full_multiplication(w, powers::power_of_five_128[index + 1]).high;
-    return product.high + static_cast<std::uint64_t>(product.low + lowerPart < lowerPart);
-}
 
 constexpr int MantissaBits = Binary64::mantissa_explicit_bits();
 
@@ -324,34 +312,60 @@ int DroppedBits(std::uint64_t productHigh)
     return static_cast<int>(productHigh >> 63) + 64 - MantissaBits - 3;
 }
 
-// w * 10^q rounded as fast_float's compute_float rounds it, for w from 1 up
-// and q from EiselLemireLowest to EiselLemireHighest (the tools' own output
-// has q = -16): one Eisel-Lemire step with the library's table of powers of
-// five. compute_float takes the second 64-bit product of w and the power
-// only where the first leaves the bits below the rounding all ones, which
-// it does for half of all decimals just below a double (every number that
-// printing a double rounded down): a branch that no predictor can learn.
-// Here both products are always taken. Where compute_float takes only the
-// first, the carry from the second reaches no bit that the rounding keeps,
-// so the result is the same. Stores the product's high word in
-// *productHighOut.
-[[gnu::always_inline]] inline fast_float::adjusted_mantissa EiselLemireStep(int q, std::uint64_t w,
-                                                                            std::uint64_t* productHighOut)
+// The library's 128-bit power of five for a decimal exponent that
+// EiselLemireBits takes, and the binary exponent field of w * 10^q less one
+// for w from 2^63 up, before the rounding (one more where the product's top
+// bit is set, one less for each leading zero of w).
+struct EiselLemirePower {
+    std::uint64_t high;
+    std::uint64_t low;
+    int exponentField;
+};
+
+constexpr int EiselLemirePowerCount = EiselLemireHighest - EiselLemireLowest + 1;
+
+constexpr std::array<EiselLemirePower, EiselLemirePowerCount> MakeEiselLemirePowers()
 {
+    using fast_float::powers;
+    std::array<EiselLemirePower, EiselLemirePowerCount> table{};
+    for (int q = EiselLemireLowest; q <= EiselLemireHighest; ++q) {
+        const int index = 2 * (q - powers::smallest_power_of_five);
+        table[q - EiselLemireLowest] = {powers::power_of_five_128[index], powers::power_of_five_128[index + 1],
+                                        fast_float::detail::power(q) - Binary64::minimum_exponent() - 1};
+    }
+    return table;
+}
+
+constexpr std::array<EiselLemirePower, EiselLemirePowerCount> EiselLemirePowers = MakeEiselLemirePowers();
+
+// The bits of w * 10^q rounded as fast_float's compute_float rounds it, for
+// w from 1 up and q from EiselLemireLowest to EiselLemireHighest (the tools'
+// own output has q = -16), where the result is always a normal double: one
+// Eisel-Lemire step with the library's powers of five. compute_float takes
+// the second 64-bit product of w and the power only where the first leaves
+// the bits below the rounding all ones, which it does for half of all
+// decimals just below a double (every number that printing a double rounded
+// down): a branch that no predictor can learn. Here both products are
+// always taken. Where compute_float takes only the first, the carry from
+// the second reaches no bit that the rounding keeps, so the result is the
+// same. The rounded mantissa (2^52 to 2^53, its implicit bit included) is
+// added to the exponent field less one: its implicit bit makes up the one,
+// and a mantissa rounded up to 2^53 carries into the next exponent. Stores
+// the product's high word in *productHighOut.
+[[gnu::always_inline]] inline std::uint64_t EiselLemireBits(int q, std::uint64_t w, std::uint64_t* productHighOut)
+{
+    const EiselLemirePower& power = EiselLemirePowers[static_cast<std::size_t>(q - EiselLemireLowest)];
     const int leadingZeros = std::countl_zero(w);
-    const std::uint64_t productHigh = EiselLemireProductHigh(q, w, leadingZeros);
+    w <<= leadingZeros;
+    const fast_float::value128 product = fast_float::full_multiplication(w, power.high);
+    const std::uint64_t lowerPart = fast_float::full_multiplication(w, power.low).high;
+    const std::uint64_t productHigh = product.high + static_cast<std::uint64_t>(product.low + lowerPart < lowerPart);
     *productHighOut = productHigh;
     const int upperBit = static_cast<int>(productHigh >> 63);
-    fast_float::adjusted_mantissa answer;
-    answer.mantissa = productHigh >> DroppedBits(productHigh);
-    answer.power2 = fast_float::detail::power(q) + upperBit - leadingZeros - Binary64::minimum_exponent();
-    answer.mantissa = (answer.mantissa + (answer.mantissa & 1)) >> 1;
-    if (answer.mantissa >= std::uint64_t{2} << MantissaBits) { // rounded up to the next power of two
-        answer.mantissa = std::uint64_t{1} << MantissaBits;
-        ++answer.power2;
-    }
-    answer.mantissa &= ~(std::uint64_t{1} << MantissaBits);
-    return answer;
+    // 54 bits, rounded half up to 53 (an even one rounds down either way).
+    const std::uint64_t taken = productHigh >> DroppedBits(productHigh);
+    const std::uint64_t mantissa = (taken + 1) >> 1;
+    return (static_cast<std::uint64_t>(power.exponentField + upperBit - leadingZeros) << MantissaBits) + mantissa;
 }
 
 // mantissa * 10^exponent correctly rounded, as ScanSample gives it: by one
@@ -371,11 +385,13 @@ int DroppedBits(std::uint64_t productHigh)
         *value = exponent < 0 ? scaled / scale : scaled * scale;
         return true;
     }
-    std::uint64_t unused;
-    const fast_float::adjusted_mantissa rounded =
-        exponent >= EiselLemireLowest && exponent <= EiselLemireHighest && mantissa != 0
-            ? EiselLemireStep(exponent, mantissa, productHigh != nullptr ? productHigh : &unused)
-            : fast_float::compute_float<Binary64>(exponent, mantissa);
+    if (exponent >= EiselLemireLowest && exponent <= EiselLemireHighest && mantissa != 0) {
+        std::uint64_t unused;
+        *value =
+            std::bit_cast<double>(EiselLemireBits(exponent, mantissa, productHigh != nullptr ? productHigh : &unused));
+        return true;
+    }
+    const fast_float::adjusted_mantissa rounded = fast_float::compute_float<Binary64>(exponent, mantissa);
     if (rounded.power2 < 0)
         return false;
     // The double's bits put together as fast_float's to_float does, but in
@@ -489,7 +505,7 @@ struct KeptDigits {
 #endif
 
 // True when (w + 1) * 10^q is seen to round as w * 10^q does, where
-// EiselLemireStep rounded w with the product productHigh (0 where it did
+// EiselLemireBits rounded w with the product productHigh (0 where it did
 // not round it). One more unit of w, shifted as far (unless w + 1 is a
 // power of two), makes a product larger by at most 2^leadingZeros in its
 // high word, less than 2^dropped: the mantissa taken grows by one at most,
