@@ -324,7 +324,7 @@ struct EiselLemirePower {
 
 constexpr int EiselLemirePowerCount = EiselLemireHighest - EiselLemireLowest + 1;
 
-constexpr std::array<EiselLemirePower, EiselLemirePowerCount> MakeEiselLemirePowers()
+std::array<EiselLemirePower, EiselLemirePowerCount> MakeEiselLemirePowers()
 {
     using fast_float::powers;
     std::array<EiselLemirePower, EiselLemirePowerCount> table{};
@@ -336,7 +336,9 @@ constexpr std::array<EiselLemirePower, EiselLemirePowerCount> MakeEiselLemirePow
     return table;
 }
 
-constexpr std::array<EiselLemirePower, EiselLemirePowerCount> EiselLemirePowers = MakeEiselLemirePowers();
+// Made when the program starts where the compiler cannot read the
+// library's table at compile time.
+const std::array<EiselLemirePower, EiselLemirePowerCount> EiselLemirePowers = MakeEiselLemirePowers();
 
 // The bits of w * 10^q rounded as fast_float's compute_float rounds it, for
 // w from 1 up and q from EiselLemireLowest to EiselLemireHighest (the tools'
