@@ -4,7 +4,8 @@
 // and an imaginary part it does not convert must be left alone. It must
 // read the line the same inside a buffer where digits follow its end and
 // may be read too, as the tools' input block holds it; and where the line
-// is a common sample line, ScanCommonSampleLine must read it the same.
+// is a common sample line, ScanCommonSampleLine must read it the same, on
+// every instruction set it runs on here.
 #include "text/scan.h"
 
 #include <cstdint>
@@ -79,10 +80,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         block.resize(CommonLineLookBehind + CommonLineReach, '3');
     const char* start = block.c_str() + CommonLineLookBehind;
     const int wantCommon = std::sscanf((text + '\n').c_str(), "%lf %lf", &wantRe, &wantIm);
-    int count = 0;
-    double commonRe = untouchedRe, commonIm = untouchedIm;
-    const char* end = ScanCommonSampleLine(start, &count, &commonRe, &commonIm);
-    if (end != nullptr) {
+    for (int path = 0; path < TextPathCount; ++path) {
+        if (!TextPathAvailable(path))
+            continue;
+        UseTextPath(path);
+        int count = 0;
+        double commonRe = untouchedRe, commonIm = untouchedIm;
+        const char* end = ScanCommonSampleLine(start, &count, &commonRe, &commonIm);
+        if (end == nullptr)
+            continue;
         if (count != wantCommon || end != start + text.size() + 1)
             Mismatch(text, "common line count or end", count, wantCommon, commonRe, wantRe);
         if (Bits(commonRe) != Bits(wantRe) || (count == 2 && Bits(commonIm) != Bits(wantIm)))
