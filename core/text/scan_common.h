@@ -55,8 +55,8 @@ using Binary64 = fast_float::binary_format<double>;
 constexpr std::ptrdiff_t LatestNumberStart = 64;
 // Significant digits that a 64-bit mantissa holds exactly.
 constexpr int MaxMantissaDigits = 19;
-// JoinedDigitsValue's distance to the point where no point lies among the
-// digits.
+// The distance from the point to the end of a number's digits, and so
+// JoinedDigitsValue's, where it has no point.
 constexpr int NoPoint = 33;
 // Exponent digits read here; longer exponents go to ScanSample.
 constexpr int MaxExponentDigits = 5;
@@ -427,16 +427,17 @@ struct KeptDigits {
 
 // The digits of the number at p (integerDigits, then the point and
 // fractionDigits where there is a point, ending at end, before any
-// exponent) as mantissa * 10^exponent: all of them, or the first 19
-// significant ones of a longer number, which then lies in [w, w + 1) times
-// their power of ten. Not read when the digits left out would not all be
-// the fraction's. All of them are converted in one go, with or without
+// exponent; fromPoint bytes from the point to end, or NoPoint) as
+// mantissa * 10^exponent: all of them, or the first 19 significant ones of
+// a longer number, which then lies in [w, w + 1) times their power of ten.
+// Not read when the digits left out would not all be the fraction's. All of
+// them are converted in one go, with or without
 // leading zeros, whatever the length: only a number of more than 19 digits
 // that starts with a zero or a point looks for its leading zeros, so that
 // the long and the short numbers of the tools' own output take the same
 // steps.
-[[gnu::always_inline]] inline bool KeepDigits(const char* p, int integerDigits, int fractionDigits, const char* end,
-                                              KeptDigits* kept)
+[[gnu::always_inline]] inline bool KeepDigits(const char* p, int integerDigits, int fractionDigits, int fromPoint,
+                                              const char* end, KeptDigits* kept)
 {
     const int digitCount = integerDigits + fractionDigits;
     int significant = digitCount;
@@ -445,7 +446,7 @@ struct KeptDigits {
     const int leftOut = std::max(significant - MaxMantissaDigits, 0);
     if (leftOut > fractionDigits)
         return false;
-    const int pointFromLast = p[integerDigits] == '.' ? 1 + fractionDigits - leftOut : NoPoint;
+    const int pointFromLast = fromPoint - leftOut;
     *kept = KeptDigits{JoinedDigitsValue(end - leftOut, pointFromLast, digitCount - leftOut), leftOut - fractionDigits,
                        leftOut > 0, true};
     return true;
@@ -489,8 +490,8 @@ struct KeptDigits {
 // branch on the length, which varies at random (the tools' own output has
 // 20 digits from 1000 up). LeadingDigits finds them after the leading zeros
 // of a fraction.
-[[gnu::always_inline]] inline bool KeepDigits(const char* p, int integerDigits, int fractionDigits, const char* end,
-                                              KeptDigits* kept)
+[[gnu::always_inline]] inline bool KeepDigits(const char* p, int integerDigits, int fractionDigits,
+                                              [[maybe_unused]] int fromPoint, const char* end, KeptDigits* kept)
 {
     if (integerDigits + fractionDigits > MaxMantissaDigits &&
         (*p == '0' || *p == '.' || integerDigits > MaxMantissaDigits)) {
@@ -570,9 +571,15 @@ double WithSign(double magnitude, bool negative)
     const int integerDigits = std::countr_zero(~digits);
     const char* end = p + integerDigits;
     int fractionDigits = 0;
+    int fromPoint = NoPoint;
     if (*end == '.') {
         fractionDigits = std::countr_zero(~(digits >> (integerDigits + 1)));
-        end += 1 + fractionDigits;
+        fromPoint = 1 + fractionDigits;
+        end += fromPoint;
+        // At least one digit, and a run that ends before the end of the 32
+        // flags (a run that reaches it may go on beyond them).
+        if (static_cast<unsigned>(integerDigits + fractionDigits - 1) >= 30)
+            return nullptr;
     } else if (static_cast<unsigned>(integerDigits - 1) < MaxMantissaDigits && static_cast<char>(*end | 0x20) != 'e' &&
                static_cast<char>(*end | 0x20) != 'x') {
         // An integer of 1 to 19 digits, without a point or an exponent,
@@ -581,34 +588,37 @@ double WithSign(double magnitude, bool negative)
         const double magnitude = static_cast<double>(DigitsValue(p, integerDigits));
         *value = WithSign(magnitude, negative);
         return end;
-    }
-    // A run that reaches the end of the 32 flags may go on beyond them.
-    const int digitCount = integerDigits + fractionDigits;
-    if (digitCount == 0 || end - p >= 32)
+    } else if (static_cast<unsigned>(integerDigits - 1) >= 31) { // as above, without a point
         return nullptr;
+    }
+    const int digitCount = integerDigits + fractionDigits;
     KeptDigits digitsKept;
-    if (!KeepDigits(p, integerDigits, fractionDigits, end, &digitsKept))
+    if (!KeepDigits(p, integerDigits, fractionDigits, fromPoint, end, &digitsKept))
         return nullptr;
     const std::uint64_t mantissa = digitsKept.mantissa;
     int exponent = digitsKept.exponent;
-    char after = static_cast<char>(*end | 0x20);
-    if (after == 'e') {
-        const char* e = end + 1;
-        const bool negativeExponent = *e == '-';
-        if (*e == '-' || *e == '+')
-            ++e;
-        const char* const exponentDigits = e;
-        int written = 0;
-        for (; IsDigit(*e) && e - exponentDigits < MaxExponentDigits; ++e)
-            written = written * 10 + (*e - '0');
-        if (e == exponentDigits || IsDigit(*e))
+    // Blanks, newlines and carriage returns, the bytes up to the space,
+    // are neither an exponent nor the x of hexadecimal.
+    if (static_cast<unsigned char>(*end) > ' ') {
+        char after = static_cast<char>(*end | 0x20);
+        if (after == 'e') {
+            const char* e = end + 1;
+            const bool negativeExponent = *e == '-';
+            if (*e == '-' || *e == '+')
+                ++e;
+            const char* const exponentDigits = e;
+            int written = 0;
+            for (; IsDigit(*e) && e - exponentDigits < MaxExponentDigits; ++e)
+                written = written * 10 + (*e - '0');
+            if (e == exponentDigits || IsDigit(*e))
+                return nullptr;
+            exponent += negativeExponent ? -written : written;
+            end = e;
+            after = static_cast<char>(*end | 0x20);
+        }
+        if (after == 'x') // "0x" would be hexadecimal
             return nullptr;
-        exponent += negativeExponent ? -written : written;
-        end = e;
-        after = static_cast<char>(*end | 0x20);
     }
-    if (after == 'x') // "0x" would be hexadecimal
-        return nullptr;
     double magnitude;
     if (!(digitsKept.truncated ? RoundTruncated(mantissa, exponent, &magnitude)
                                : RoundDecimal(mantissa, exponent, digitCount, &magnitude)))
