@@ -431,21 +431,20 @@ struct KeptDigits {
 // mantissa * 10^exponent: all of them, or the first 19 significant ones of
 // a longer number, which then lies in [w, w + 1) times their power of ten.
 // Not read when the digits left out would not all be the fraction's. All of
-// them are converted in one go, with or without
-// leading zeros, whatever the length: only a number of more than 19 digits
-// that starts with a zero or a point looks for its leading zeros, so that
-// the long and the short numbers of the tools' own output take the same
-// steps.
+// them are converted in one go, with or without leading zeros, whatever the
+// length: only a number of more than 19 digits looks for the leading zeros
+// of the first 19, and only where it starts with a zero or a point.
 [[gnu::always_inline]] inline bool KeepDigits(const char* p, int integerDigits, int fractionDigits, int fromPoint,
                                               const char* end, KeptDigits* kept)
 {
     const int digitCount = integerDigits + fractionDigits;
-    int significant = digitCount;
-    if (digitCount > MaxMantissaDigits && (*p == '0' || *p == '.'))
-        significant -= LeadingZeros(p, end);
-    const int leftOut = std::max(significant - MaxMantissaDigits, 0);
-    if (leftOut > fractionDigits)
-        return false;
+    int leftOut = 0;
+    if (digitCount > MaxMantissaDigits) {
+        const bool leadingZeros = *p == '0' || *p == '.';
+        leftOut = std::max(digitCount - (leadingZeros ? LeadingZeros(p, end) : 0) - MaxMantissaDigits, 0);
+        if (leftOut > fractionDigits)
+            return false;
+    }
     const int pointFromLast = fromPoint - leftOut;
     *kept = KeptDigits{JoinedDigitsValue(end - leftOut, pointFromLast, digitCount - leftOut), leftOut - fractionDigits,
                        leftOut > 0, true};
@@ -668,6 +667,7 @@ const char* AfterNewline(const char* p)
 inline int ScanLines(const char** line, const char* lastStart, Complex* samples, int count, const char** lastLine)
 {
     const char* next = *line;
+    const char* last = *lastLine;
     int read = 0;
     for (; read < count && next <= lastStart; ++read) {
         int numbers = 0;
@@ -677,10 +677,11 @@ inline int ScanLines(const char** line, const char* lastStart, Complex* samples,
         if (end == nullptr)
             break;
         samples[read] = Complex{re, numbers == 2 ? im : 0.0};
-        *lastLine = next;
+        last = next;
         next = end;
     }
     *line = next;
+    *lastLine = last;
     return read;
 }
 
