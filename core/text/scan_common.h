@@ -195,31 +195,27 @@ std::uint64_t ThirtyTwoDigitFlags(const char* p)
     return static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpgt_epi8(_mm256_set1_epi8(-118), values)));
 }
 
-// Thirty-two bytes at JoinedMaskBytes + offset are 0xff where offset + i
-// lies below 64.
-alignas(32) constexpr unsigned char JoinedMaskBytes[96] = {
-    0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff,
-    0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff,
-    0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff,
-    0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff};
+// The masks of JoinedDigitsValue, in one table so that one address reaches
+// both: from ShiftMasks + offset, 32 bytes that are 0xff where offset + i
+// lies below 64; from KeptDigitMasks + count, 32 bytes that keep the low four
+// bits (the value of a digit character) of the last count bytes.
+constexpr int ShiftMasks = 0;
+constexpr int KeptDigitMasks = 96;
+alignas(32) constexpr unsigned char JoinedMasks[160] = {
+    0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff,
+    0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff,
+    0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff,
+    0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0,    0,    0,    0,    0,    0,    0,    0,
+    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,
+    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,
+    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,
+    0,    0,    0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f,
+    0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f};
 
 __m256i JoinedMask(int offset)
 {
-    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(JoinedMaskBytes + offset));
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(JoinedMasks + offset));
 }
-
-// Thirty-two bytes at KeptDigitBytes + count keep the low four bits of the
-// last count bytes: the value of a digit character.
-alignas(32) constexpr unsigned char KeptDigitBytes[64] = {
-    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,
-    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,
-    0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f,
-    0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f};
-
-// 10^8 in each 32-bit lane, loaded as it stands (the compiler would build
-// it anew for every number).
-alignas(32) constexpr std::uint32_t HundredMillions[8] = {100000000, 100000000, 100000000, 100000000,
-                                                          100000000, 100000000, 100000000, 100000000};
 
 // The value of the last count (at most 31) digits before last, where a
 // point lies pointFromLast (1 to 32) bytes before last and does not count,
@@ -232,23 +228,24 @@ alignas(32) constexpr std::uint32_t HundredMillions[8] = {100000000, 100000000, 
 // that the digits run on without the point; only the last count of them
 // are kept, as digit values. Neighbouring digits are then joined into
 // pairs, pairs into fours and fours into eights, one instruction each for
-// all 32, and the two halves of each sixteen by one product.
+// all 32. Below 10^19, the first eight of the 32 are zeros and the next
+// eight below 1000: the value is those eight times 10^16 and the last
+// sixteen, joined from their eights.
 [[gnu::always_inline]] inline std::uint64_t JoinedDigitsValue(const char* last, int pointFromLast, int count)
 {
     const __m256i bytes = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(last - 32));
     const __m256i bytesBefore = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(last - 33));
-    const __m256i joined = _mm256_blendv_epi8(bytes, bytesBefore, JoinedMask(pointFromLast + 31));
-    const __m256i digits =
-        _mm256_and_si256(joined, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(KeptDigitBytes + count)));
+    const __m256i joined = _mm256_blendv_epi8(bytes, bytesBefore, JoinedMask(ShiftMasks + pointFromLast + 31));
+    const __m256i digits = _mm256_and_si256(joined, JoinedMask(KeptDigitMasks + count));
     const __m256i pairs = _mm256_maddubs_epi16(digits, _mm256_set1_epi16(10 | 1 << 8));
     const __m256i fours = _mm256_madd_epi16(pairs, _mm256_set1_epi32(100 | 1 << 16));
+    // In each half: the eights of its two halves of sixteen, twice.
     const __m256i eights = _mm256_madd_epi16(_mm256_packus_epi32(fours, fours), _mm256_set1_epi32(10000 | 1 << 16));
-    const __m256i sixteens =
-        _mm256_add_epi64(_mm256_mul_epu32(eights, _mm256_load_si256(reinterpret_cast<const __m256i*>(HundredMillions))),
-                         _mm256_srli_epi64(eights, 32));
-    const auto high = static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm256_castsi256_si128(sixteens)));
-    const auto low = static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm256_extracti128_si256(sixteens, 1)));
-    return high * 10000000000000000u + low;
+    const __m128i lowEights = _mm256_extracti128_si256(eights, 1);
+    const auto high = static_cast<std::uint32_t>(_mm256_extract_epi32(eights, 1));
+    const auto middle = static_cast<std::uint32_t>(_mm_cvtsi128_si32(lowEights));
+    const auto low = static_cast<std::uint32_t>(_mm_extract_epi32(lowEights, 1));
+    return high * 10000000000000000u + std::uint64_t{middle} * 100000000 + low;
 }
 
 #else
