@@ -201,20 +201,23 @@ std::uint64_t ThirtyTwoDigitFlags(const char* p)
 // bits (the value of a digit character) of the last count bytes.
 constexpr int ShiftMasks = 0;
 constexpr int KeptDigitMasks = 96;
-alignas(32) constexpr unsigned char JoinedMasks[160] = {
-    0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff,
-    0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff,
-    0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff,
-    0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0,    0,    0,    0,    0,    0,    0,    0,
-    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,
-    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,
-    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,
-    0,    0,    0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f,
-    0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f};
+constexpr int JoinedMaskBytes = 160;
+
+constexpr std::array<unsigned char, JoinedMaskBytes> MakeJoinedMasks()
+{
+    std::array<unsigned char, JoinedMaskBytes> masks{};
+    for (int i = 0; i < 64; ++i)
+        masks[ShiftMasks + i] = 0xff;
+    for (int i = 32; i < 64; ++i)
+        masks[KeptDigitMasks + i] = 0x0f;
+    return masks;
+}
+
+alignas(32) constexpr std::array<unsigned char, JoinedMaskBytes> JoinedMasks = MakeJoinedMasks();
 
 __m256i JoinedMask(int offset)
 {
-    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(JoinedMasks + offset));
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(JoinedMasks.data() + offset));
 }
 
 // The value of the last count (at most 31) digits before last, where a
