@@ -333,8 +333,8 @@ struct EightDigitHalves {
 // anywhere.
 EightDigitHalves FractionHalves(std::uint64_t fraction)
 {
-    // 2 * fraction * 10^8: the first half and the rest in units of 2^-64.
-    const Product128 first = Multiply64(fraction + fraction, 100000000);
+    // fraction * 2 * 10^8: the first half and the rest in units of 2^-64.
+    const Product128 first = Multiply64(fraction, 200000000);
     const Product128 second = Multiply64(first.low, 100000000);
     const std::uint64_t low = IsUndecidedRest(second.low) ? 100000000 : second.high + (second.low >> 63);
     return {static_cast<std::uint32_t>(first.high), static_cast<std::uint32_t>(low)};

@@ -125,8 +125,8 @@ inline bool SplitPairSSE2(double first, double second, std::uint32_t limitHighWo
 {
     const __m128i bits = _mm_castpd_si128(_mm_setr_pd(first, second));
     const __m128i magnitudeBits = _mm_and_si128(bits, _mm_set1_epi64x(0x7fffffffffffffff));
-    const __m128i below = _mm_cmplt_epi32(magnitudeBits, _mm_set1_epi32(static_cast<int>(limitHighWord)));
-    if ((_mm_movemask_ps(_mm_castsi128_ps(below)) & 0xa) != 0xa) // the high words
+    const __m128i atOrAbove = _mm_cmpgt_epi32(magnitudeBits, _mm_set1_epi32(static_cast<int>(limitHighWord - 1)));
+    if ((_mm_movemask_ps(_mm_castsi128_ps(atOrAbove)) & 0xa) != 0) // the high words
         return false;
     const __m128d magnitudes = _mm_castsi128_pd(magnitudeBits);
     const __m128i integerParts = _mm_cvttpd_epi32(magnitudes);
