@@ -220,6 +220,16 @@ __m256i JoinedMask(int offset)
     return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(JoinedMasks.data() + offset));
 }
 
+// The bytes of whereSet where the top bit of mask is set, else those of
+// whereClear: one VPBLENDVB. Written out, as the compiler turns the
+// intrinsic into a comparison with zero first.
+__m256i BlendBytes(__m256i whereClear, __m256i whereSet, __m256i mask)
+{
+    __m256i blended;
+    __asm__("vpblendvb %3, %2, %1, %0" : "=x"(blended) : "x"(whereClear), "xm"(whereSet), "x"(mask));
+    return blended;
+}
+
 // The value of the last count (at most 31) digits before last, where a
 // point lies pointFromLast (1 to 32) bytes before last and does not count,
 // or pointFromLast is NoPoint where no point lies among them. The value must
@@ -238,7 +248,7 @@ __m256i JoinedMask(int offset)
 {
     const __m256i bytes = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(last - 32));
     const __m256i bytesBefore = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(last - 33));
-    const __m256i joined = _mm256_blendv_epi8(bytes, bytesBefore, JoinedMask(ShiftMasks + pointFromLast + 31));
+    const __m256i joined = BlendBytes(bytes, bytesBefore, JoinedMask(ShiftMasks + pointFromLast + 31));
     const __m256i digits = _mm256_and_si256(joined, JoinedMask(KeptDigitMasks + count));
     const __m256i pairs = _mm256_maddubs_epi16(digits, _mm256_set1_epi16(10 | 1 << 8));
     const __m256i fours = _mm256_madd_epi16(pairs, _mm256_set1_epi32(100 | 1 << 16));
