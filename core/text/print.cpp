@@ -628,10 +628,20 @@ char* PrintFixed16Line(char* out, double first, double second)
 }
 
 // The loop over lines holds the line printer itself: no call per line, and
-// its constants are loaded once.
-char* PrintFixed16Lines(char* out, const Complex* samples, int count)
+// its constants are loaded once. It prints as many lines at a time as have
+// room before limit at their longest, then looks again.
+char* PrintFixed16Lines(char* out, const char* limit, const Complex* samples, int count, int* printed)
 {
-    for (int i = 0; i < count; ++i)
-        out = PrintLine(out, samples[i]);
+    int done = 0;
+    for (;;) {
+        const auto room = static_cast<std::size_t>(limit - out) / MaxFixed16LineLength;
+        const int lines = room < static_cast<std::size_t>(count - done) ? static_cast<int>(room) : count - done;
+        if (lines == 0)
+            break;
+        for (int i = done; i < done + lines; ++i)
+            out = PrintLine(out, samples[i]);
+        done += lines;
+    }
+    *printed = done;
     return out;
 }

@@ -25,7 +25,8 @@ char* PrintFixed16Line(char* out, double first, double second);
 
 constexpr std::size_t MaxFixed16LineLength = 2 * MaxFixed16Length + 2;
 
-// Writes count sample lines, real part and imaginary part of each sample as
-// PrintFixed16Line writes them; at most count * MaxFixed16LineLength
-// characters.
-char* PrintFixed16Lines(char* out, const Complex* samples, int count);
+// Writes the sample lines of samples[0..count-1], real part and imaginary
+// part of each as PrintFixed16Line writes them, for as long as one more
+// line at its longest (MaxFixed16LineLength) has room before limit. Stores
+// how many in *printed and returns the end of the text.
+char* PrintFixed16Lines(char* out, const char* limit, const Complex* samples, int count, int* printed);

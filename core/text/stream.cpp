@@ -256,12 +256,11 @@ void WriteRow(const Complex* row, int count)
     // line by line.
     while (count > 0) {
         char* const start = ReserveOutput(MaxFixed16LineLength);
-        const std::size_t fit = (OutputBlockSize - outputUsed) / MaxFixed16LineLength;
-        const int lines = fit < static_cast<std::size_t>(count) ? static_cast<int>(fit) : count;
-        char* const end = PrintFixed16Lines(start, row, lines);
+        int printed = 0;
+        char* const end = PrintFixed16Lines(start, outputBlock + OutputBlockSize, row, count, &printed);
         outputUsed = static_cast<std::size_t>(end - outputBlock);
-        row += lines;
-        count -= lines;
+        row += printed;
+        count -= printed;
     }
 }
 
