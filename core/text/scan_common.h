@@ -413,8 +413,8 @@ const std::array<EiselLemirePower, EiselLemirePowerCount> EiselLemirePowers = Ma
 }
 
 // A decimal as mantissa * 10^exponent, whether digits were left out of the
-// mantissa, and whether it was read at all. Returned by value, in two
-// registers, so that nothing of it has to live in memory.
+// mantissa, and whether it was read at all. LeadingDigits returns it by
+// value, in two registers, so that nothing of it has to live in memory.
 struct KeptDigits {
     std::uint64_t mantissa;
     int exponent;
