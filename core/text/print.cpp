@@ -296,8 +296,8 @@ char* PrintBelowTwoToThe64(char* out, bool negative, std::uint64_t mantissa, int
 // Lines of two values below 2^26 in magnitude, zero and the smallest values
 // included, are printed in one pass: the integer parts from tables of the
 // texts below 10^4 (and of thousands), and the 32 fraction digits of the
-// line together (in one vector on x86). Other lines, and the few whose rounding is not decided
-// here, are printed value by value, out of line.
+// line together (in one vector on x86). Other lines, and the few whose
+// rounding is not decided here, are printed value by value, out of line.
 //
 // A fraction comes in units of 2^-63, rounded down: exact from 2^-11 up,
 // and short of the value by less than 2^-63 below. Its sixteen digits come

@@ -16,7 +16,6 @@ namespace {
 struct CommonLineReader {
     const char* (*line)(const char* line, int* count, double* re, double* im);
     int (*lines)(const char** line, const char* lastStart, Complex* samples, int count, const char** lastLine);
-    bool (*processorHas)();
 };
 
 const char* ScanCommonSampleLineBaseline(const char* line, int* count, double* re, double* im)
@@ -24,17 +23,12 @@ const char* ScanCommonSampleLineBaseline(const char* line, int* count, double* r
     return ScanLine(line, count, re, im);
 }
 
-bool Always()
-{
-    return true;
-}
-
 constexpr CommonLineReader Readers[TextPathCount] = {
-    {ScanCommonSampleLineBaseline, ScanLines, Always},
+    {ScanCommonSampleLineBaseline, ScanLines},
 #if defined(SPEK_WIDE_PATHS)
-    {ScanCommonSampleLineAVX2, ScanCommonSampleLinesAVX2, ProcessorHasTextAVX2},
+    {ScanCommonSampleLineAVX2, ScanCommonSampleLinesAVX2},
 #else
-    {nullptr, nullptr, nullptr},
+    {nullptr, nullptr},
 #endif
 };
 
@@ -62,7 +56,11 @@ const CommonLineReader& Reader()
 
 bool TextPathAvailable(int path)
 {
-    return path >= 0 && path < TextPathCount && Readers[path].line != nullptr && Readers[path].processorHas();
+#if defined(SPEK_WIDE_PATHS)
+    if (path == AVX2TextPath)
+        return ProcessorHasTextAVX2();
+#endif
+    return path == BaselineTextPath;
 }
 
 void UseTextPath(int path)
