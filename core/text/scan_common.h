@@ -305,11 +305,11 @@ std::uint64_t FewDigitsValue(const char* first, int count)
     return FewDigitsValue(first, count - 16) * PowersOfTen[16] + DigitsBeforeValue(first + count, 16);
 }
 
-// Decimal exponents for which EiselLemireBits rounds: there no rounding
-// ties occur (the tie test of compute_float starts at 10^-4), and w * 10^q
-// for w from 1 to 2^64 is a normal, finite double.
-constexpr int EiselLemireLowest = -27;
-constexpr int EiselLemireHighest = -5;
+// Decimal places (q = -places) for which EiselLemireBits rounds: there no
+// rounding ties occur (the tie test of compute_float starts at 10^-4), and
+// w * 10^q for w from 1 to 2^64 is a normal, finite double.
+constexpr int EiselLemireFewestPlaces = 5;
+constexpr int EiselLemireMostPlaces = 27;
 
 constexpr int MantissaBits = Binary64::mantissa_explicit_bits();
 
@@ -322,37 +322,38 @@ int DroppedBits(std::uint64_t productHigh)
     return static_cast<int>(productHigh >> 63) + 64 - MantissaBits - 3;
 }
 
-// The library's 128-bit power of five for a decimal exponent that
-// EiselLemireBits takes, and the binary exponent field of w * 10^q less one
-// for w from 2^63 up, before the rounding (one more where the product's top
-// bit is set, one less for each leading zero of w).
-struct EiselLemirePower {
-    std::uint64_t high;
-    std::uint64_t low;
-    int exponentField;
+// For each number of decimal places that EiselLemireBits takes, indexed
+// by it: the library's 128-bit power of five of 10^-places, and the binary
+// exponent field of w * 10^-places less one for w from 2^63 up, before the
+// rounding (one more where the product's top bit is set, one less for each
+// leading zero of w). Arrays side by side, so that one base address and the
+// number of places reach all three.
+struct EiselLemirePowers {
+    std::uint64_t high[EiselLemireMostPlaces + 1];
+    std::uint64_t low[EiselLemireMostPlaces + 1];
+    int exponentField[EiselLemireMostPlaces + 1];
 };
 
-constexpr int EiselLemirePowerCount = EiselLemireHighest - EiselLemireLowest + 1;
-
-std::array<EiselLemirePower, EiselLemirePowerCount> MakeEiselLemirePowers()
+EiselLemirePowers MakeEiselLemirePowers()
 {
     using fast_float::powers;
-    std::array<EiselLemirePower, EiselLemirePowerCount> table{};
-    for (int q = EiselLemireLowest; q <= EiselLemireHighest; ++q) {
-        const int index = 2 * (q - powers::smallest_power_of_five);
-        table[q - EiselLemireLowest] = {powers::power_of_five_128[index], powers::power_of_five_128[index + 1],
-                                        fast_float::detail::power(q) - Binary64::minimum_exponent() - 1};
+    EiselLemirePowers table{};
+    for (int places = EiselLemireFewestPlaces; places <= EiselLemireMostPlaces; ++places) {
+        const int index = 2 * (-places - powers::smallest_power_of_five);
+        table.high[places] = powers::power_of_five_128[index];
+        table.low[places] = powers::power_of_five_128[index + 1];
+        table.exponentField[places] = fast_float::detail::power(-places) - Binary64::minimum_exponent() - 1;
     }
     return table;
 }
 
 // Made when the program starts where the compiler cannot read the
 // library's table at compile time.
-const std::array<EiselLemirePower, EiselLemirePowerCount> EiselLemirePowers = MakeEiselLemirePowers();
+const EiselLemirePowers EiselLemireTable = MakeEiselLemirePowers();
 
-// The bits of w * 10^q rounded as fast_float's compute_float rounds it, for
-// w from 1 up and q from EiselLemireLowest to EiselLemireHighest (the tools'
-// own output has q = -16), where the result is always a normal double: one
+// The bits of w * 10^-places rounded as fast_float's compute_float rounds
+// it, for w from 1 up and places from EiselLemireFewestPlaces to
+// EiselLemireMostPlaces (the tools' own output has 16), where the result is always a normal double: one
 // Eisel-Lemire step with the library's powers of five. compute_float takes
 // the second 64-bit product of w and the power only where the first leaves
 // the bits below the rounding all ones, which it does for half of all
@@ -364,20 +365,22 @@ const std::array<EiselLemirePower, EiselLemirePowerCount> EiselLemirePowers = Ma
 // added to the exponent field less one: its implicit bit makes up the one,
 // and a mantissa rounded up to 2^53 carries into the next exponent. Stores
 // the product's high word in *productHighOut.
-[[gnu::always_inline]] inline std::uint64_t EiselLemireBits(int q, std::uint64_t w, std::uint64_t* productHighOut)
+[[gnu::always_inline]] inline std::uint64_t EiselLemireBits(int places, std::uint64_t w, std::uint64_t* productHighOut)
 {
-    const EiselLemirePower& power = EiselLemirePowers[static_cast<std::size_t>(q - EiselLemireLowest)];
+    const auto index = static_cast<std::size_t>(places);
     const int leadingZeros = std::countl_zero(w);
     w <<= leadingZeros;
-    const fast_float::value128 product = fast_float::full_multiplication(w, power.high);
-    const std::uint64_t lowerPart = fast_float::full_multiplication(w, power.low).high;
+    const fast_float::value128 product = fast_float::full_multiplication(w, EiselLemireTable.high[index]);
+    const std::uint64_t lowerPart = fast_float::full_multiplication(w, EiselLemireTable.low[index]).high;
     const std::uint64_t productHigh = product.high + static_cast<std::uint64_t>(product.low + lowerPart < lowerPart);
     *productHighOut = productHigh;
     const int upperBit = static_cast<int>(productHigh >> 63);
     // 54 bits, rounded half up to 53 (an even one rounds down either way).
     const std::uint64_t taken = productHigh >> DroppedBits(productHigh);
     const std::uint64_t mantissa = (taken + 1) >> 1;
-    return (static_cast<std::uint64_t>(power.exponentField + upperBit - leadingZeros) << MantissaBits) + mantissa;
+    return (static_cast<std::uint64_t>(EiselLemireTable.exponentField[index] + upperBit - leadingZeros)
+            << MantissaBits) +
+           mantissa;
 }
 
 // mantissa * 10^exponent correctly rounded, as ScanSample gives it: by one
@@ -397,10 +400,10 @@ const std::array<EiselLemirePower, EiselLemirePowerCount> EiselLemirePowers = Ma
         *value = exponent < 0 ? scaled / scale : scaled * scale;
         return true;
     }
-    if (exponent >= EiselLemireLowest && exponent <= EiselLemireHighest && mantissa != 0) {
+    if (-exponent >= EiselLemireFewestPlaces && -exponent <= EiselLemireMostPlaces && mantissa != 0) {
         std::uint64_t unused;
         *value =
-            std::bit_cast<double>(EiselLemireBits(exponent, mantissa, productHigh != nullptr ? productHigh : &unused));
+            std::bit_cast<double>(EiselLemireBits(-exponent, mantissa, productHigh != nullptr ? productHigh : &unused));
         return true;
     }
     const fast_float::adjusted_mantissa rounded = fast_float::compute_float<Binary64>(exponent, mantissa);
@@ -516,6 +519,21 @@ struct KeptDigits {
 
 #endif
 
+// The value of all the digits of a number of at most 19 digits at p,
+// integerDigits, the point, then fractionDigits that end at end (fromPoint
+// bytes after the point), the point left out.
+[[gnu::always_inline]] inline std::uint64_t AllDigitsValue([[maybe_unused]] const char* p, int integerDigits,
+                                                           int fractionDigits, [[maybe_unused]] int fromPoint,
+                                                           const char* end)
+{
+#if defined(__AVX2__)
+    return JoinedDigitsValue(end, fromPoint, integerDigits + fractionDigits);
+#else
+    return DigitsValue(p, integerDigits) * PowersOfTen[fractionDigits] +
+           DigitsValue(end - fractionDigits, fractionDigits);
+#endif
+}
+
 // True when (w + 1) * 10^q is seen to round as w * 10^q does, where
 // EiselLemireBits rounded w with the product productHigh (0 where it did
 // not round it). One more unit of w, shifted as far (unless w + 1 is a
@@ -585,6 +603,18 @@ double WithSign(double magnitude, bool negative)
         fractionDigits = std::countr_zero(~(digits >> (integerDigits + 1)));
         fromPoint = 1 + fractionDigits;
         end += fromPoint;
+        // The common decimal: at most 19 digits, enough of them after the
+        // point for one Eisel-Lemire step, and no exponent after them.
+        const int digitCount = integerDigits + fractionDigits;
+        if (digitCount <= MaxMantissaDigits && fractionDigits >= EiselLemireFewestPlaces &&
+            static_cast<unsigned char>(*end) <= ' ') {
+            const std::uint64_t mantissa = AllDigitsValue(p, integerDigits, fractionDigits, fromPoint, end);
+            if (mantissa != 0) {
+                std::uint64_t unused;
+                *value = WithSign(std::bit_cast<double>(EiselLemireBits(fractionDigits, mantissa, &unused)), negative);
+                return end;
+            }
+        }
         // At least one digit, and a run that ends before the end of the 32
         // flags (a run that reaches it may go on beyond them).
         if (static_cast<unsigned>(integerDigits + fractionDigits - 1) >= 30)
@@ -636,8 +666,12 @@ double WithSign(double magnitude, bool negative)
     return end;
 }
 
+// The first byte from p on that is not a blank, or limit. A number
+// usually comes at once: one test of its first byte finds it.
 const char* SkipBlanks(const char* p, const char* limit)
 {
+    if (static_cast<unsigned char>(*p) > ' ')
+        return p;
     while (p < limit && IsBlank(*p))
         ++p;
     return p;
