@@ -230,6 +230,40 @@ __m256i BlendBytes(__m256i whereClear, __m256i whereSet, __m256i mask)
     return blended;
 }
 
+// Sixteen 16-bit lanes, even and odd ones of one value each, for the
+// joining steps below.
+struct alignas(32) JoiningFactors {
+    std::int16_t lanes[16];
+};
+
+constexpr JoiningFactors RepeatedFactors(int even, int odd)
+{
+    JoiningFactors factors{};
+    for (int i = 0; i < 16; ++i)
+        factors.lanes[i] = static_cast<std::int16_t>(i % 2 == 0 ? even : odd);
+    return factors;
+}
+
+// Neighbouring digit values (bytes 0 to 9) joined into pairs in 16-bit
+// lanes, pairs into fours in 32-bit lanes, and fours, packed, into eights:
+// in each half, the eights of its two halves of sixteen, twice. Written
+// out, as g++ loads each factor into a register for every number instead
+// of taking it from memory.
+__m256i JoinedEights(__m256i digits)
+{
+    static constexpr JoiningFactors Pairs = RepeatedFactors(10 | 1 << 8, 10 | 1 << 8);
+    static constexpr JoiningFactors Fours = RepeatedFactors(100, 1);
+    static constexpr JoiningFactors Eights = RepeatedFactors(10000, 1);
+    __m256i eights;
+    __asm__("vpmaddubsw %1, %2, %0\n\t"
+            "vpmaddwd %3, %0, %0\n\t"
+            "vpackusdw %0, %0, %0\n\t"
+            "vpmaddwd %4, %0, %0"
+            : "=&x"(eights)
+            : "m"(Pairs), "x"(digits), "m"(Fours), "m"(Eights));
+    return eights;
+}
+
 // The value of the last count (at most 31) digits before last, where a
 // point lies pointFromLast (1 to 32) bytes before last and does not count,
 // or pointFromLast is NoPoint where no point lies among them. The value must
@@ -250,10 +284,7 @@ __m256i BlendBytes(__m256i whereClear, __m256i whereSet, __m256i mask)
     const __m256i bytesBefore = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(last - 33));
     const __m256i joined = BlendBytes(bytes, bytesBefore, JoinedMask(ShiftMasks + pointFromLast + 31));
     const __m256i digits = _mm256_and_si256(joined, JoinedMask(KeptDigitMasks + count));
-    const __m256i pairs = _mm256_maddubs_epi16(digits, _mm256_set1_epi16(10 | 1 << 8));
-    const __m256i fours = _mm256_madd_epi16(pairs, _mm256_set1_epi32(100 | 1 << 16));
-    // In each half: the eights of its two halves of sixteen, twice.
-    const __m256i eights = _mm256_madd_epi16(_mm256_packus_epi32(fours, fours), _mm256_set1_epi32(10000 | 1 << 16));
+    const __m256i eights = JoinedEights(digits);
     const __m128i lowEights = _mm256_extracti128_si256(eights, 1);
     const auto high = static_cast<std::uint32_t>(_mm256_extract_epi32(eights, 1));
     const auto middle = static_cast<std::uint32_t>(_mm_cvtsi128_si32(lowEights));
