@@ -11,7 +11,7 @@
 // ones decide its value. The sign, short digit runs and the choice of
 // rounding are handled without branches on the value, which random data
 // would make coin tosses. Everything else (hexadecimal, inf and nan,
-// partial numbers such as "1e+", digit runs that reach past 32 bytes, other
+// partial numbers such as "1e+", digit runs that reach past 31 bytes, other
 // white space, undecided roundings) is left to ScanSample.
 //
 // Multi-byte loads are taken as little-endian words (swapped on a big-endian
@@ -614,24 +614,28 @@ double WithSign(double magnitude, bool negative)
     return std::bit_cast<double>(std::bit_cast<std::uint64_t>(magnitude) | std::uint64_t{negative} << 63);
 }
 
-// Reads "[+-]digits[.digits][(e|E)[+-]digits]" at p, shorter than 32 bytes
-// before the exponent, with at least one digit, at most 19 or a first 19
+// Reads "[+-]digits[.digits][(e|E)[+-]digits]" at p, shorter than 31 bytes
+// after the sign and before the exponent, with at least one digit, at most 19 or a first 19
 // (without leading zeros) that decide the value, and at most five exponent
 // digits.
 // Stores the value and returns the end of the number, or nullptr for any
 // other form. Reads up to 33 bytes from p and 32 before it.
 [[gnu::always_inline]] inline const char* ScanCommonNumber(const char* p, double* value)
 {
-    const bool negative = *p == '-';
-    if (*p == '-' || *p == '+')
-        ++p;
-    const std::uint64_t digits = ThirtyTwoDigitFlags(p);
-    const int integerDigits = std::countr_zero(~digits);
+    // The digits are classified from the sign on, so that finding them does
+    // not wait for the test of the sign. The flags then start after it: the
+    // first 31 of them count, and a run that reaches the 31st is refused.
+    const char first = *p;
+    const bool negative = first == '-';
+    const int signLength = first == '-' || first == '+' ? 1 : 0;
+    const std::uint64_t nonDigits = ~ThirtyTwoDigitFlags(p) >> signLength;
+    p += signLength;
+    const int integerDigits = std::countr_zero(nonDigits);
     const char* end = p + integerDigits;
     int fractionDigits = 0;
     int fromPoint = NoPoint;
     if (*end == '.') {
-        fractionDigits = std::countr_zero(~(digits >> (integerDigits + 1)));
+        fractionDigits = std::countr_zero(nonDigits >> (integerDigits + 1));
         fromPoint = 1 + fractionDigits;
         end += fromPoint;
         // The common decimal: at most 19 digits, enough of them after the
@@ -646,9 +650,9 @@ double WithSign(double magnitude, bool negative)
                 return end;
             }
         }
-        // At least one digit, and a run that ends before the end of the 32
+        // At least one digit, and a run that ends before the end of the 31
         // flags (a run that reaches it may go on beyond them).
-        if (static_cast<unsigned>(integerDigits + fractionDigits - 1) >= 30)
+        if (static_cast<unsigned>(integerDigits + fractionDigits - 1) >= 29)
             return nullptr;
     } else if (static_cast<unsigned>(integerDigits - 1) < MaxMantissaDigits && static_cast<char>(*end | 0x20) != 'e' &&
                static_cast<char>(*end | 0x20) != 'x') {
@@ -658,7 +662,7 @@ double WithSign(double magnitude, bool negative)
         const double magnitude = static_cast<double>(DigitsValue(p, integerDigits));
         *value = WithSign(magnitude, negative);
         return end;
-    } else if (static_cast<unsigned>(integerDigits - 1) >= 31) { // as above, without a point
+    } else if (static_cast<unsigned>(integerDigits - 1) >= 30) { // as above, without a point
         return nullptr;
     }
     const int digitCount = integerDigits + fractionDigits;
