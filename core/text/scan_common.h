@@ -635,7 +635,12 @@ double WithSign(double magnitude, bool negative)
     int fractionDigits = 0;
     int fromPoint = NoPoint;
     if (*end == '.') {
-        fractionDigits = std::countr_zero(nonDigits >> (integerDigits + 1));
+        const std::uint64_t fractionNonDigits = nonDigits >> (integerDigits + 1);
+        // The top 32 bits of nonDigits are set, and integerDigits is at
+        // most 31: the fraction's run ends somewhere.
+        if (fractionNonDigits == 0)
+            __builtin_unreachable();
+        fractionDigits = std::countr_zero(fractionNonDigits);
         fromPoint = 1 + fractionDigits;
         end += fromPoint;
         // The common decimal: at most 19 digits, enough of them after the
