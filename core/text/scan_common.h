@@ -706,12 +706,14 @@ double WithSign(double magnitude, bool negative)
     return end;
 }
 
-// The first byte from p on that is not a blank, or limit. A number
-// usually comes at once: one test of its first byte finds it.
-const char* SkipBlanks(const char* p, const char* limit)
+// The first byte from p on that is not a blank, or the latest start of a
+// number in the line. A number usually comes at once: one test of its
+// first byte finds it.
+const char* SkipBlanks(const char* p, const char* line)
 {
     if (static_cast<unsigned char>(*p) > ' ')
         return p;
+    const char* const limit = line + LatestNumberStart;
     while (p < limit && IsBlank(*p))
         ++p;
     return p;
@@ -728,14 +730,13 @@ const char* AfterNewline(const char* p)
 // ScanCommonSampleLine, built into the loop over lines that calls it.
 [[gnu::always_inline]] inline const char* ScanLine(const char* line, int* count, double* re, double* im)
 {
-    const char* const latestStart = line + LatestNumberStart;
-    const char* p = ScanCommonNumber(SkipBlanks(line, latestStart), re);
+    const char* p = ScanCommonNumber(SkipBlanks(line, line), re);
     if (p == nullptr)
         return nullptr;
     *count = 1;
     if (!IsBlank(*p))
         return AfterNewline(p);
-    const char* const second = SkipBlanks(p + 1, latestStart);
+    const char* const second = SkipBlanks(p + 1, line);
     p = ScanCommonNumber(second, im);
     if (p == nullptr) // one number and blanks, or not a common line
         return AfterNewline(second);
