@@ -382,18 +382,18 @@ EiselLemirePowers MakeEiselLemirePowers()
 // library's table at compile time.
 const EiselLemirePowers EiselLemireTable = MakeEiselLemirePowers();
 
-// The bits of w * 10^-places rounded as fast_float's compute_float rounds
-// it, for w from 1 up and places from EiselLemireFewestPlaces to
-// EiselLemireMostPlaces (the tools' own output has 16), where the result is always a normal double: one
-// Eisel-Lemire step with the library's powers of five. compute_float takes
-// the second 64-bit product of w and the power only where the first leaves
-// the bits below the rounding all ones, which it does for half of all
-// decimals just below a double (every number that printing a double rounded
-// down): a branch that no predictor can learn. Here both products are
-// always taken. Where compute_float takes only the first, the carry from
-// the second reaches no bit that the rounding keeps, so the result is the
-// same. The rounded mantissa (2^52 to 2^53, its implicit bit included) is
-// added to the exponent field less one: its implicit bit makes up the one,
+// The bits of w * 10^-places rounded as fast_float's compute_float rounds it,
+// for w from 1 up and places from EiselLemireFewestPlaces to
+// EiselLemireMostPlaces (the tools' own output has 16), where the result is
+// always a normal double: one Eisel-Lemire step with the library's powers of
+// five. compute_float takes the second 64-bit product of w and the power only
+// where the first leaves the bits below the rounding all ones, which it does
+// for half of all decimals just below a double (every number that printing a
+// double rounded down): a branch that no predictor can learn. Here both
+// products are always taken. Where compute_float takes only the first, the
+// carry from the second reaches no bit that the rounding keeps, so the result
+// is the same. The rounded mantissa (2^52 to 2^53, its implicit bit included)
+// is added to the exponent field less one: its implicit bit makes up the one,
 // and a mantissa rounded up to 2^53 carries into the next exponent. Stores
 // the product's high word in *productHighOut.
 [[gnu::always_inline]] inline std::uint64_t EiselLemireBits(int places, std::uint64_t w, std::uint64_t* productHighOut)
@@ -615,9 +615,9 @@ double WithSign(double magnitude, bool negative)
 }
 
 // Reads "[+-]digits[.digits][(e|E)[+-]digits]" at p, shorter than 31 bytes
-// after the sign and before the exponent, with at least one digit, at most 19 or a first 19
-// (without leading zeros) that decide the value, and at most five exponent
-// digits.
+// after the sign and before the exponent, with at least one digit, at most
+// 19 or a first 19 (without leading zeros) that decide the value, and at
+// most five exponent digits.
 // Stores the value and returns the end of the number, or nullptr for any
 // other form. Reads up to 33 bytes from p and 32 before it.
 [[gnu::always_inline]] inline const char* ScanCommonNumber(const char* p, double* value)
