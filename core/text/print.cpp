@@ -629,11 +629,11 @@ char* PrintFixed16Line(char* out, double first, double second)
 
 // The loop over lines holds the line printer itself: no call per line, and
 // its constants are loaded once. It prints as many lines at a time as have
-// room before limit at their longest, then looks again.
+// room before limit at their longest, then looks again while lines are left.
 char* PrintFixed16Lines(char* out, const char* limit, const Complex* samples, int count, int* printed)
 {
     int done = 0;
-    for (;;) {
+    while (done < count) {
         const auto room = static_cast<std::size_t>(limit - out) / MaxFixed16LineLength;
         const int lines = room < static_cast<std::size_t>(count - done) ? static_cast<int>(room) : count - done;
         if (lines == 0)

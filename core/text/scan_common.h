@@ -446,6 +446,20 @@ const EiselLemirePowers EiselLemireTable = MakeEiselLemirePowers();
     return true;
 }
 
+// The value of all the digits of a number of at most 19 digits at p:
+// integerDigits, the point, then fractionDigits that end at end, the point
+// left out.
+[[gnu::always_inline]] inline std::uint64_t AllDigitsValue([[maybe_unused]] const char* p, int integerDigits,
+                                                           int fractionDigits, const char* end)
+{
+#if defined(__AVX2__)
+    return JoinedDigitsValue(end, 1 + fractionDigits, integerDigits + fractionDigits);
+#else
+    return DigitsValue(p, integerDigits) * PowersOfTen[fractionDigits] +
+           DigitsValue(end - fractionDigits, fractionDigits);
+#endif
+}
+
 // A decimal as mantissa * 10^exponent, whether digits were left out of the
 // mantissa, and whether it was read at all. LeadingDigits returns it by
 // value, in two registers, so that nothing of it has to live in memory.
@@ -542,28 +556,12 @@ struct KeptDigits {
         return kept->read;
     }
     const int fractionKept = std::min(fractionDigits, MaxMantissaDigits - integerDigits);
-    *kept = KeptDigits{DigitsValue(p, integerDigits) * PowersOfTen[fractionKept] +
-                           DigitsValue(p + integerDigits + 1, fractionKept),
+    *kept = KeptDigits{AllDigitsValue(p, integerDigits, fractionKept, p + integerDigits + 1 + fractionKept),
                        -fractionKept, fractionKept < fractionDigits, true};
     return true;
 }
 
 #endif
-
-// The value of all the digits of a number of at most 19 digits at p,
-// integerDigits, the point, then fractionDigits that end at end (fromPoint
-// bytes after the point), the point left out.
-[[gnu::always_inline]] inline std::uint64_t AllDigitsValue([[maybe_unused]] const char* p, int integerDigits,
-                                                           int fractionDigits, [[maybe_unused]] int fromPoint,
-                                                           const char* end)
-{
-#if defined(__AVX2__)
-    return JoinedDigitsValue(end, fromPoint, integerDigits + fractionDigits);
-#else
-    return DigitsValue(p, integerDigits) * PowersOfTen[fractionDigits] +
-           DigitsValue(end - fractionDigits, fractionDigits);
-#endif
-}
 
 // True when (w + 1) * 10^q is seen to round as w * 10^q does, where
 // EiselLemireBits rounded w with the product productHigh (0 where it did
@@ -648,7 +646,7 @@ double WithSign(double magnitude, bool negative)
         const int digitCount = integerDigits + fractionDigits;
         if (digitCount <= MaxMantissaDigits && fractionDigits >= EiselLemireFewestPlaces &&
             static_cast<unsigned char>(*end) <= ' ') {
-            const std::uint64_t mantissa = AllDigitsValue(p, integerDigits, fractionDigits, fromPoint, end);
+            const std::uint64_t mantissa = AllDigitsValue(p, integerDigits, fractionDigits, end);
             if (mantissa != 0) {
                 std::uint64_t unused;
                 *value = WithSign(std::bit_cast<double>(EiselLemireBits(fractionDigits, mantissa, &unused)), negative);
