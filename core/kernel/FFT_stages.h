@@ -101,20 +101,23 @@ struct RowLayout {
     int unit;
     int column0 = 0;
     int across = 1;
-    // Copies of the layout, copyStride samples apart, that share their
-    // twiddles: each twiddle is loaded once for all of them.
-    int copies = 1;
-    std::ptrdiff_t copyStride = 0;
 };
 
 // The twiddles of the stages within a block, gathered once per line so that
-// every block reads them in order: twiddle k of the stage of half-span m
-// (direction applied, as LoadTwiddle gives it) at parts[m + k], with its
-// parts swapped at swapped[m + k].
-constexpr int BlockTwiddleCount = 1 << 10;
+// every block reads them in order: for every stage of half-span m below
+// length, twiddle k (direction applied, as LoadTwiddle gives it) at
+// parts[m + k], with its parts swapped at swapped[m + k]. The arrays lie in
+// a TwiddleSpace of the caller's.
 struct BlockTwiddles {
-    Complex parts[BlockTwiddleCount];
-    Complex swapped[BlockTwiddleCount];
+    Complex* parts;
+    Complex* swapped;
+    int length;
+};
+
+template <int Count>
+struct TwiddleSpace {
+    alignas(64) Complex parts[Count];
+    alignas(64) Complex swapped[Count];
 };
 
 // Gathers the twiddles of the stage of half-span m, a vector at a time.
@@ -135,20 +138,23 @@ void GatherStageTwiddles(BlockTwiddles* twiddles, int m, TwiddleTable table)
     }
 }
 
-// Gathers the twiddles of every stage of half-span below blockLength.
-template <class Wide>
-void GatherBlockTwiddles(BlockTwiddles* twiddles, int blockLength, TwiddleTable table)
+// Gathers the twiddles of every stage of half-span below length (at most
+// Count) into space.
+template <class Wide, int Count>
+BlockTwiddles GatherBlockTwiddles(TwiddleSpace<Count>* space, int length, TwiddleTable table)
 {
-    for (int m = 1; m < blockLength; m *= 2)
-        GatherStageTwiddles<Wide>(twiddles, m, table);
+    BlockTwiddles twiddles{space->parts, space->swapped, length};
+    for (int m = 1; m < length; m *= 2)
+        GatherStageTwiddles<Wide>(&twiddles, m, table);
+    return twiddles;
 }
 
 // Gathered twiddle index (m + k for twiddle k of the stage of half-span m)
 // for the samples of one vector.
 template <class V>
-Twiddle<V> GatheredTwiddle(const BlockTwiddles* gathered, int index)
+Twiddle<V> GatheredTwiddle(BlockTwiddles gathered, int index)
 {
-    return Twiddle<V>{Load<V>(gathered->parts + index), Load<V>(gathered->swapped + index)};
+    return Twiddle<V>{Load<V>(gathered.parts + index), Load<V>(gathered.swapped + index)};
 }
 
 // The twiddles of the stage of half-span m samples for the samples of one
@@ -159,7 +165,7 @@ Twiddle<V> StageTwiddle(const BlockTwiddles* gathered, int m, int k, int across,
                         V signs)
 {
     if (gathered != nullptr)
-        return GatheredTwiddle<V>(gathered, m + k);
+        return GatheredTwiddle<V>(*gathered, m + k);
     return LoadTwiddle(table, k * stride, across * stride, signs);
 }
 
@@ -199,13 +205,9 @@ void FourRowGroups(const RowLayout& layout, int h, int i, int j, const Twiddle<V
                    const Twiddle<V>& w3)
 {
     const std::ptrdiff_t span = static_cast<std::ptrdiff_t>(h) * layout.width;
-    const int rows = layout.rows;
-    for (int copy = 0; copy < layout.copies; ++copy) {
-        Complex* const start =
-            layout.data + copy * layout.copyStride + static_cast<std::ptrdiff_t>(i) * layout.width + j;
-        for (int group = 0; group < rows; group += 4 * h)
-            FourSampleButterflies(start + group * static_cast<std::ptrdiff_t>(layout.width), span, w1, w2, w3);
-    }
+    Complex* const start = layout.data + static_cast<std::ptrdiff_t>(i) * layout.width + j;
+    for (int group = 0; group < layout.rows; group += 4 * h)
+        FourSampleButterflies(start + group * static_cast<std::ptrdiff_t>(layout.width), span, w1, w2, w3);
 }
 
 // The stage of half-span h rows alone, for one vector at row i, column j.
@@ -213,12 +215,8 @@ template <class V>
 void TwoRowGroups(const RowLayout& layout, int h, int i, int j, const Twiddle<V>& w)
 {
     const std::ptrdiff_t span = static_cast<std::ptrdiff_t>(h) * layout.width;
-    for (int copy = 0; copy < layout.copies; ++copy) {
-        for (int group = 0; group < layout.rows; group += 2 * h)
-            TwoSampleButterfly(layout.data + copy * layout.copyStride +
-                                   static_cast<std::ptrdiff_t>(group + i) * layout.width + j,
-                               span, w);
-    }
+    for (int group = 0; group < layout.rows; group += 2 * h)
+        TwoSampleButterfly(layout.data + static_cast<std::ptrdiff_t>(group + i) * layout.width + j, span, w);
 }
 
 // The stages of half-span h and 2h rows over the whole layout. Where all
@@ -279,15 +277,16 @@ void StagesOfWidth(const RowLayout& layout, const BlockTwiddles* gathered, int h
     Stages<V>(layout, gathered, h, count, table);
 }
 
-// Every stage over the rows, h = 1, 2, 4, ..., rows / 2, two at a time.
+// Every stage over the rows, h = 1, 2, 4, ..., rows / 2, two at a time,
+// with the gathered twiddles where they are given (a contiguous line).
 template <class Wide>
-void RowStages(const RowLayout& layout, TwiddleTable table)
+void RowStages(const RowLayout& layout, TwiddleTable table, const BlockTwiddles* gathered = nullptr)
 {
     int h = 1;
     for (; 4 * h <= layout.rows; h *= 4)
-        StagesOfWidth<Wide>(layout, nullptr, h, 2, table);
+        StagesOfWidth<Wide>(layout, gathered, h, 2, table);
     if (2 * h <= layout.rows)
-        StagesOfWidth<Wide>(layout, nullptr, h, 1, table);
+        StagesOfWidth<Wide>(layout, gathered, h, 1, table);
 }
 
 // ---- A whole line
@@ -358,11 +357,14 @@ void FirstTwoStages(const Complex* from, Complex* to, int n, TwiddleTable table)
 template <class V>
 void ContiguousTwoStages(Complex* segment, int n, int m, const BlockTwiddles* gathered)
 {
+    // A local copy: otherwise every store to the samples might change the
+    // pointers, and they would be loaded again for every twiddle.
+    const BlockTwiddles twiddles = *gathered;
     for (int group = 0; group < n; group += 4 * m) {
         Complex* p = segment + group;
         for (int k = 0; k < m; k += SamplesPer<V>, p += SamplesPer<V>) {
-            FourSampleButterflies(p, m, GatheredTwiddle<V>(gathered, m + k), GatheredTwiddle<V>(gathered, 2 * m + k),
-                                  GatheredTwiddle<V>(gathered, 3 * m + k));
+            FourSampleButterflies(p, m, GatheredTwiddle<V>(twiddles, m + k), GatheredTwiddle<V>(twiddles, 2 * m + k),
+                                  GatheredTwiddle<V>(twiddles, 3 * m + k));
         }
     }
 }
@@ -371,8 +373,9 @@ void ContiguousTwoStages(Complex* segment, int n, int m, const BlockTwiddles* ga
 template <class V>
 void ContiguousLastStage(Complex* segment, int m, const BlockTwiddles* gathered)
 {
+    const BlockTwiddles twiddles = *gathered;
     for (int k = 0; k < m; k += SamplesPer<V>) {
-        TwoSampleButterfly(segment + k, m, GatheredTwiddle<V>(gathered, m + k));
+        TwoSampleButterfly(segment + k, m, GatheredTwiddle<V>(twiddles, m + k));
     }
 }
 
@@ -421,15 +424,17 @@ void CopySamples(Complex* to, const Complex* from, int count)
 
 // The stages of half-span blockLength and up over the n samples at segment,
 // whose blocks of blockLength samples have had all their shorter stages:
-// panel by panel of columns, each gathered, transformed and put back.
+// panel by panel of columns, each gathered, transformed and put back. A
+// few rows run in place, on the gathered twiddles where they have all of
+// the segment's stages.
 template <class Wide>
-void UpperStages(Complex* segment, int n, int blockLength, TwiddleTable table)
+void UpperStages(Complex* segment, int n, int blockLength, TwiddleTable table, const BlockTwiddles* gathered = nullptr)
 {
     const int rows = n / blockLength;
     // A few rows share the cache's sets without trouble: no panel needed.
     if (rows <= InPlaceRows)
         return RowStages<Wide>(RowLayout{.data = segment, .rows = rows, .width = blockLength, .unit = blockLength},
-                               table);
+                               table, gathered != nullptr && n <= gathered->length ? gathered : nullptr);
     alignas(64) Complex panel[PanelRows * MinPanelWidth];
     const int width = std::min(blockLength, std::max(PanelSamples / rows, MinPanelWidth));
     for (int column0 = 0; column0 < blockLength; column0 += width) {
@@ -455,34 +460,7 @@ void LineStages(Complex* segment, int n, TwiddleTable table, const BlockTwiddles
     const int blockLength = n / rows;
     for (int start = 0; start < n; start += blockLength)
         LineStages<Wide>(segment + start, blockLength, table, gathered);
-    UpperStages<Wide>(segment, n, blockLength, table);
-}
-
-// Every stage over each of `count` segments of n samples, stride samples
-// apart, all at the same offset modulo n within the line. Where the stages
-// above the blocks run in place, they run on all segments at once, so that
-// each twiddle is loaded once for all of them.
-template <class Wide>
-void GroupLineStages(Complex* segments, int count, std::ptrdiff_t stride, int n, TwiddleTable table,
-                     const BlockTwiddles* gathered)
-{
-    const int rows = n / BlockLength;
-    if (rows <= 1 || rows > InPlaceRows) {
-        for (int s = 0; s < count; ++s)
-            LineStages<Wide>(segments + s * stride, n, table, gathered);
-        return;
-    }
-    for (int s = 0; s < count; ++s) {
-        for (int start = 0; start < n; start += BlockLength)
-            BlockStages<Wide>(segments + s * stride + start, BlockLength, table, gathered);
-    }
-    RowStages<Wide>(RowLayout{.data = segments,
-                              .rows = rows,
-                              .width = BlockLength,
-                              .unit = BlockLength,
-                              .copies = count,
-                              .copyStride = stride},
-                    table);
+    UpperStages<Wide>(segment, n, blockLength, table, gathered);
 }
 
 // ---- Bit reversal
@@ -575,7 +553,8 @@ void ReverseAndTransformBlockGroups(Complex* line, int blockLength, TwiddleTable
                     SwapTiles<P, true>(blocks + c0, blockStride, partner, partnerStride);
             }
         }
-        GroupLineStages<Wide>(blocks, P, blockStride, blockLength, table, gathered);
+        for (int block = 0; block < P; ++block)
+            LineStages<Wide>(blocks + block * blockStride, blockLength, table, gathered);
     }
 }
 
@@ -607,34 +586,48 @@ inline void CopyBitReversed(const Complex* line, int N, Complex* to)
     }
 }
 
+// A line of blocks of blockLength samples: the bit reversal block group by
+// block group, the stages within each block, then those above. The blocks'
+// stages take gathered twiddles, up to Count of them: those of half-span
+// below BlockLength, and of the stages above them in place (a block of a
+// few rows of BlockLength) too. Out of line: only the long lines, whose
+// blocks have those stages, have the space for their twiddles on the stack.
+template <class Wide, int Count>
+[[gnu::noinline]] void ReverseAndTransformLine(Complex* line, int blockLength, TwiddleTable table)
+{
+    TwiddleSpace<Count> space;
+    const BlockTwiddles gathered = GatherBlockTwiddles<Wide>(&space, std::min(blockLength, Count), table);
+    ReverseAndTransformBlocks<Wide>(line, blockLength, table, &gathered);
+    UpperStages<Wide>(line, table.N, blockLength, table);
+}
+
 // The whole transform of a line of N samples in natural order: bit reversal
-// and every stage, after the twiddles of the stages within a block are
-// gathered. A line of one block is transformed from a bit-reversed copy;
-// longer ones reverse their bits block group by block group.
+// and every stage, the stages within a block on twiddles gathered for the
+// line. A line of one block is transformed from a bit-reversed copy; longer
+// ones reverse their bits block group by block group.
 template <class Wide>
 void TransformLine(Complex* line, TwiddleTable table)
 {
-    static_assert(BlockLength <= BlockTwiddleCount);
     const int N = table.N;
     if (N < 8) {
         BitReverse(N, line, 1);
         return LineStages<Wide>(line, N, table, nullptr);
     }
-    BlockTwiddles gathered;
-    GatherBlockTwiddles<Wide>(&gathered, std::min(N, BlockLength), table);
+    if (N >= 4 * BlockLength) {
+        const int blockLength = N / std::min(N / BlockLength, PanelRows);
+        if (blockLength > BlockLength && blockLength <= InPlaceRows * BlockLength)
+            return ReverseAndTransformLine<Wide, InPlaceRows * BlockLength>(line, blockLength, table);
+        return ReverseAndTransformLine<Wide, BlockLength>(line, blockLength, table);
+    }
+    TwiddleSpace<BlockLength> space;
+    const BlockTwiddles gathered = GatherBlockTwiddles<Wide>(&space, std::min(N, BlockLength), table);
     if (N <= BlockLength) {
         alignas(64) Complex reversed[BlockLength];
         CopyBitReversed(line, N, reversed);
         return BlockStages<Wide>(line, N, table, &gathered, reversed);
     }
-    const int rows = N / BlockLength < PanelRows ? N / BlockLength : PanelRows;
-    const int blockLength = N / rows;
-    if (rows < 4 || rows > blockLength) {
-        BitReverse(N, line, 1);
-        return LineStages<Wide>(line, N, table, &gathered);
-    }
-    ReverseAndTransformBlocks<Wide>(line, blockLength, table, &gathered);
-    UpperStages<Wide>(line, N, blockLength, table);
+    BitReverse(N, line, 1);
+    LineStages<Wide>(line, N, table, &gathered);
 }
 
 // The whole transform of N-sample columns interleaved across a panel of
