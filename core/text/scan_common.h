@@ -336,6 +336,16 @@ std::uint64_t FewDigitsValue(const char* first, int count)
     return FewDigitsValue(first, count - 16) * PowersOfTen[16] + DigitsBeforeValue(first + count, 16);
 }
 
+// The value of the count (1 to 19) digits at first as a double, rounded to
+// the nearest. Up to four digits, from a 32-bit integer: the conversion of
+// a 64-bit one tests for values from 2^63 up.
+[[gnu::always_inline]] inline double IntegerMagnitude(const char* first, int count)
+{
+    if (count <= 4)
+        return static_cast<double>(static_cast<std::int32_t>(FewDigitsValue(first, count)));
+    return static_cast<double>(DigitsValue(first, count));
+}
+
 // Decimal places (q = -places) for which EiselLemireBits rounds: there no
 // rounding ties occur (the tie test of compute_float starts at 10^-4), and
 // w * 10^q for w from 1 to 2^64 is a normal, finite double.
@@ -612,6 +622,10 @@ double WithSign(double magnitude, bool negative)
     return std::bit_cast<double>(std::bit_cast<std::uint64_t>(magnitude) | std::uint64_t{negative} << 63);
 }
 
+// 1 and -1: a value converted to double takes its sign by a multiplication,
+// which is exact (-0 included) and stays in the floating-point register.
+constexpr double SignFactors[2] = {1.0, -1.0};
+
 // Reads "[+-]digits[.digits][(e|E)[+-]digits]" at p, shorter than 31 bytes
 // after the sign and before the exponent, with at least one digit, at most
 // 19 or a first 19 (without leading zeros) that decide the value, and at
@@ -657,13 +671,13 @@ double WithSign(double magnitude, bool negative)
         // flags (a run that reaches it may go on beyond them).
         if (static_cast<unsigned>(integerDigits + fractionDigits - 1) >= 29)
             return nullptr;
-    } else if (static_cast<unsigned>(integerDigits - 1) < MaxMantissaDigits && static_cast<char>(*end | 0x20) != 'e' &&
-               static_cast<char>(*end | 0x20) != 'x') {
-        // An integer of 1 to 19 digits, without a point or an exponent,
-        // fits a 64-bit word, and converting that to double rounds it to
-        // the nearest (ties to even), as reading it must.
-        const double magnitude = static_cast<double>(DigitsValue(p, integerDigits));
-        *value = WithSign(magnitude, negative);
+    } else if (static_cast<unsigned>(integerDigits - 1) < MaxMantissaDigits &&
+               static_cast<unsigned char>(*end) <= ' ') {
+        // An integer of 1 to 19 digits, followed by a blank or the line's
+        // end (no point, exponent or x), fits a 64-bit word, and converting
+        // that to double rounds it to the nearest (ties to even), as
+        // reading it must.
+        *value = IntegerMagnitude(p, integerDigits) * SignFactors[negative ? 1 : 0];
         return end;
     } else if (static_cast<unsigned>(integerDigits - 1) >= 30) { // as above, without a point
         return nullptr;
