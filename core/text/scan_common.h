@@ -622,10 +622,6 @@ double WithSign(double magnitude, bool negative)
     return std::bit_cast<double>(std::bit_cast<std::uint64_t>(magnitude) | std::uint64_t{negative} << 63);
 }
 
-// 1 and -1: a value converted to double takes its sign by a multiplication,
-// which is exact (-0 included) and stays in the floating-point register.
-constexpr double SignFactors[2] = {1.0, -1.0};
-
 // Reads "[+-]digits[.digits][(e|E)[+-]digits]" at p, shorter than 31 bytes
 // after the sign and before the exponent, with at least one digit, at most
 // 19 or a first 19 (without leading zeros) that decide the value, and at
@@ -677,7 +673,7 @@ constexpr double SignFactors[2] = {1.0, -1.0};
         // end (no point, exponent or x), fits a 64-bit word, and converting
         // that to double rounds it to the nearest (ties to even), as
         // reading it must.
-        *value = IntegerMagnitude(p, integerDigits) * SignFactors[negative ? 1 : 0];
+        *value = WithSign(IntegerMagnitude(p, integerDigits), negative);
         return end;
     } else if (static_cast<unsigned>(integerDigits - 1) >= 30) { // as above, without a point
         return nullptr;
