@@ -138,13 +138,13 @@ void GatherStageTwiddles(BlockTwiddles* twiddles, int m, TwiddleTable table)
     }
 }
 
-// Gathers the twiddles of every stage of half-span below length (at most
-// Count) into space.
+// Gathers the twiddles of every stage of half-span below length, or below
+// Count where length is more, into space.
 template <class Wide, int Count>
 BlockTwiddles GatherBlockTwiddles(TwiddleSpace<Count>* space, int length, TwiddleTable table)
 {
-    BlockTwiddles twiddles{space->parts, space->swapped, length};
-    for (int m = 1; m < length; m *= 2)
+    BlockTwiddles twiddles{space->parts, space->swapped, std::min(length, Count)};
+    for (int m = 1; m < twiddles.length; m *= 2)
         GatherStageTwiddles<Wide>(&twiddles, m, table);
     return twiddles;
 }
@@ -596,7 +596,7 @@ template <class Wide, int Count>
 [[gnu::noinline]] void ReverseAndTransformLine(Complex* line, int blockLength, TwiddleTable table)
 {
     TwiddleSpace<Count> space;
-    const BlockTwiddles gathered = GatherBlockTwiddles<Wide>(&space, std::min(blockLength, Count), table);
+    const BlockTwiddles gathered = GatherBlockTwiddles<Wide>(&space, blockLength, table);
     ReverseAndTransformBlocks<Wide>(line, blockLength, table, &gathered);
     UpperStages<Wide>(line, table.N, blockLength, table);
 }
@@ -620,7 +620,7 @@ void TransformLine(Complex* line, TwiddleTable table)
         return ReverseAndTransformLine<Wide, BlockLength>(line, blockLength, table);
     }
     TwiddleSpace<BlockLength> space;
-    const BlockTwiddles gathered = GatherBlockTwiddles<Wide>(&space, std::min(N, BlockLength), table);
+    const BlockTwiddles gathered = GatherBlockTwiddles<Wide>(&space, N, table);
     if (N <= BlockLength) {
         alignas(64) Complex reversed[BlockLength];
         CopyBitReversed(line, N, reversed);

@@ -665,7 +665,7 @@ double WithSign(double magnitude, bool negative)
         }
         // At least one digit, and a run that ends before the end of the 31
         // flags (a run that reaches it may go on beyond them).
-        if (static_cast<unsigned>(integerDigits + fractionDigits - 1) >= 29)
+        if (static_cast<unsigned>(digitCount - 1) >= 29)
             return nullptr;
     } else if (static_cast<unsigned>(integerDigits - 1) < MaxMantissaDigits &&
                static_cast<unsigned char>(*end) <= ' ') {
